@@ -1,0 +1,42 @@
+// Identifiers of the program's resources, shared by the .rc file and the code.
+#pragma once
+
+#ifndef IDC_STATIC
+#define IDC_STATIC (-1)
+#endif
+
+#define IDR_MAINFRAME          128
+#define IDD_RULER              103
+#define IDB_CLOSE_UP           129
+#define IDB_CLOSE_DOWN         130
+#define IDR_RULER_MENU         129
+#define IDC_READ_TOP           163
+#define IDC_READ_BOTTOM        164
+#define IDC_READ_LEFT          165
+#define IDC_READ_RIGHT         166
+#define IDD_ZOOM               168
+
+#define IDC_MAGNIFY_SLIDER     25
+#define IDC_ALPHA_SLIDER       35
+
+#define IDC_ZOOM_200           1003
+#define IDC_ZOOM_175           1004
+#define IDC_ZOOM_150           1005
+#define IDC_ZOOM_125           1006
+#define IDC_ZOOM_120           1007
+#define IDC_ZOOM_110           1008
+#define IDC_ZOOM_100           1009
+#define IDC_ZOOM_75            1010
+#define IDC_ZOOM_50            1011
+#define IDC_PERCENT            1012
+#define IDC_PERCENT_SPIN       1013
+
+#define ID_UNIT_CM             40008
+#define ID_UNIT_PIXEL          40009
+#define ID_UNIT_INCH           40010
+#define ID_TRANSPARENT         40011
+#define ID_ZOOM_100            40012
+#define ID_ZOOM_120            40013
+#define ID_ZOOM_150            40014
+#define ID_ZOOM_75             40015
+#define ID_ZOOM_OTHER          40016

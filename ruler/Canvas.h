@@ -1,0 +1,33 @@
+#pragma once
+#include <string_view>
+
+#include "ruler/Color.h"
+#include "ruler/Geometry.h"
+
+// What the ruler's painting needs from a device context. GDI implements it in the
+// program; a recorder implements it in the tests.
+struct Canvas {
+    enum class Font {
+        Dialog,  // the template's 8 point font, the one the close button uses
+        Symbol,  // "WingDings", for the arrows of the position readout
+    };
+
+    virtual ~Canvas() = default;
+
+    // Area that a paint request may change; drawing outside it is wasted work.
+    virtual Rect ClipBox() const = 0;
+    // A solid one-pixel pen for the following lines.
+    virtual void SelectPen(Color color) = 0;
+    // Line with the current pen from `from` up to, not including, `to` (MoveTo + LineTo).
+    virtual void Line(Point from, Point to) = 0;
+    virtual void SelectFont(Font font) = 0;
+    virtual void SelectTextColor(Color color) = 0;
+    // Single line centred in `box` horizontally and vertically; nothing when `box` is empty.
+    virtual void TextCentred(const Rect& box, std::string_view text) = 0;
+    // Text whose top-left corner is `at`, in the current font (TextOut).
+    virtual void TextAt(Point at, std::string_view text) = 0;
+    virtual void Fill(const Rect& box, Color color) = 0;
+    // Copies `source` (screen pixels) stretched onto `dest` (client pixels), one source
+    // pixel per block with no blending (StretchBlt with COLORONCOLOR and SRCCOPY).
+    virtual void StretchFromScreen(const Rect& dest, const Rect& source) = 0;
+};

@@ -1,0 +1,67 @@
+#include "ruler/GdiCanvas.h"
+
+CGdiCanvas::CGdiCanvas(CDC& dc, HFONT dialogFont, HFONT symbolFont)
+    : m_dc(dc.GetSafeHdc()),
+      m_dialogFont(dialogFont),
+      m_symbolFont(symbolFont),
+      m_originalPen(::GetCurrentObject(m_dc, OBJ_PEN)),
+      m_originalFont(::GetCurrentObject(m_dc, OBJ_FONT)),
+      m_originalBkMode(::SetBkMode(m_dc, TRANSPARENT)) {}
+
+CGdiCanvas::~CGdiCanvas() {
+    ::SetBkMode(m_dc, m_originalBkMode);
+    ::SelectObject(m_dc, m_originalFont);
+    ::SelectObject(m_dc, m_originalPen);  // before m_pens deletes the pens
+}
+
+Rect CGdiCanvas::ClipBox() const {
+    RECT box{};
+    ::GetClipBox(m_dc, &box);
+    return FromRECT(box);
+}
+
+void CGdiCanvas::SelectPen(Color color) {
+    for (const PenOfColor& made : m_pens) {
+        if (made.color == color) {
+            ::SelectObject(m_dc, made.pen.GetSafeHandle());
+            return;
+        }
+    }
+    m_pens.push_back({color, CPen(PS_SOLID, 0, color)});
+    ::SelectObject(m_dc, m_pens.back().pen.GetSafeHandle());
+}
+
+void CGdiCanvas::Line(Point from, Point to) {
+    ::MoveToEx(m_dc, from.x, from.y, nullptr);
+    ::LineTo(m_dc, to.x, to.y);
+}
+
+void CGdiCanvas::SelectFont(Font font) {
+    HFONT chosen = font == Font::Symbol ? m_symbolFont : m_dialogFont;
+    if (chosen) ::SelectObject(m_dc, chosen);
+}
+
+void CGdiCanvas::SelectTextColor(Color color) { ::SetTextColor(m_dc, color); }
+
+void CGdiCanvas::TextCentred(const Rect& box, std::string_view text) {
+    if (box.IsEmpty()) return;
+    RECT r = ToRECT(box);
+    ::DrawTextA(m_dc, text.data(), static_cast<int>(text.size()), &r, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+}
+
+void CGdiCanvas::TextAt(Point at, std::string_view text) {
+    ::TextOutA(m_dc, at.x, at.y, text.data(), static_cast<int>(text.size()));
+}
+
+void CGdiCanvas::Fill(const Rect& box, Color color) {
+    const CBrush brush(color);
+    const RECT r = ToRECT(box);
+    ::FillRect(m_dc, &r, brush.GetSafeHandle());
+}
+
+void CGdiCanvas::StretchFromScreen(const Rect& dest, const Rect& source) {
+    const CClientDC screen(nullptr);
+    ::SetStretchBltMode(m_dc, COLORONCOLOR);
+    ::StretchBlt(m_dc, dest.left, dest.top, dest.Width(), dest.Height(), screen.GetSafeHdc(), source.left,
+                 source.top, source.Width(), source.Height(), SRCCOPY);
+}

@@ -1,0 +1,9 @@
+#pragma once
+#include <cstdint>
+
+// Unit of the scale and the readouts; the values are the ones kept in memory.
+enum RulerUnit : std::int32_t {
+    UnitPixel = 1,
+    UnitCentimetre = 2,
+    UnitInch = 3,
+};

@@ -1,0 +1,209 @@
+#include "ruler/RulerWnd.h"
+
+#include "app/SettingsStore.h"
+#include "platform/DC.h"
+#include "res/resource.h"
+#include "ruler/BufferedDC.h"
+#include "ruler/GdiCanvas.h"
+#include "ruler/PaneLayout.h"
+
+namespace {
+
+constexpr char kSection[] = "Option";
+constexpr char kSliderShownValue[] = "MitTransparentSlider";
+constexpr char kUnitValue[] = "Einheit";
+constexpr char kZoomValue[] = "Zoom";
+
+constexpr UINT_PTR TRACK_TIMER_ID = 250960;
+constexpr UINT kTrackPeriodMs = 1;
+
+RulerSettings ReadSettings() {
+    const std::string slider = ReadSettingString(kSection, kSliderShownValue);
+    const std::string unit = ReadSettingString(kSection, kUnitValue);
+    const std::int32_t zoom = ReadSettingInt(kSection, kZoomValue);
+    return SettingsFromStored(slider, unit, zoom);
+}
+
+void WriteSettings(const RulerSettings& settings) {
+    WriteSettingString(kSection, kSliderShownValue, SliderText(settings.alphaSliderShown));
+    if (const auto unit = UnitText(settings.unit)) WriteSettingString(kSection, kUnitValue, *unit);
+    WriteSettingInt(kSection, kZoomValue, settings.zoom);
+}
+
+}  // namespace
+
+CRulerWnd::CRulerWnd() : CDialog(IDD_RULER, nullptr) {
+    ReadScreenExtent();
+    m_setLayeredWindowAttributes = m_user32.Find<SetLayeredWindowAttributesFn>("SetLayeredWindowAttributes");
+    m_settings = ReadSettings();
+    Create();
+}
+
+CRulerWnd::~CRulerWnd() { WriteSettings(m_settings); }
+
+void CRulerWnd::PostNcDestroy() { delete this; }
+
+void CRulerWnd::OnCancel() {
+    CDialog::OnCancel();
+    DestroyWindow();
+}
+
+// Enter keeps the ruler as it is: ending the dialog would only hide it, leaving a process
+// without a window whose settings are never written.
+void CRulerWnd::OnOK() {}
+
+BOOL CRulerWnd::OnInitDialog() {
+    CDialog::OnInitDialog();
+    m_closeButton.SubclassDlgItem(IDCANCEL, m_hWnd);
+    m_closeButton.LoadBitmaps(IDB_CLOSE_UP, IDB_CLOSE_DOWN);
+
+    HINSTANCE module = ::GetModuleHandleW(nullptr);
+    const int cursorIds[4] = {IDC_READ_TOP, IDC_READ_BOTTOM, IDC_READ_LEFT, IDC_READ_RIGHT};
+    for (int i = 0; i < 4; ++i) m_readCursors[i] = ::LoadCursorW(module, MAKEINTRESOURCEW(cursorIds[i]));
+
+    PlaceCloseButton();
+    ::SetWindowPos(m_hWnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE);
+    ::SetWindowTextW(m_hWnd, L"Velmar");
+    m_symbolFont.Reset(::CreateFontW(-15, 0, 0, 0, FW_DONTCARE, FALSE, FALSE, FALSE, SYMBOL_CHARSET,
+                                     OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, FIXED_PITCH,
+                                     L"WingDings"));
+    CreateMagnifierSlider();
+    CreateAlphaSlider();
+    ApplyAlpha(255);
+    UpdateWindow();
+    ::SetTimer(m_hWnd, TRACK_TIMER_ID, kTrackPeriodMs, nullptr);
+    return TRUE;
+}
+
+void CRulerWnd::CreateMagnifierSlider() {
+    constexpr DWORD style =
+        WS_CHILD | WS_VISIBLE | WS_TABSTOP | TBS_TOOLTIPS | TBS_LEFT | TBS_VERT | TBS_AUTOTICKS;
+    m_magnifySlider.Create(style, MagnifierSliderRect(GetClientRect()), m_hWnd, IDC_MAGNIFY_SLIDER);
+    m_magnifySlider.SetRange(1, 20, false);
+    m_magnifySlider.SetPos(2);
+    m_magnifySlider.SetTipSide(TBTS_LEFT);
+    PlaceMagnifierSlider();
+}
+
+void CRulerWnd::CreateAlphaSlider() {
+    if (!m_setLayeredWindowAttributes) return;
+    m_alphaSlider.Create(WS_CHILD | WS_VISIBLE | WS_TABSTOP | TBS_TOOLTIPS, Rect{10, 10, 80, 25}, m_hWnd,
+                         IDC_ALPHA_SLIDER);
+    m_alphaSlider.SetRange(20, 255, false);
+    m_alphaSlider.SetPos(255);
+    m_alphaSlider.SetTipSide(TBTS_TOP);
+    m_alphaSlider.ShowWindow(m_settings.alphaSliderShown ? SW_SHOW : SW_HIDE);
+}
+
+// 255 is full opacity, which is no layered window at all.
+void CRulerWnd::ApplyAlpha(BYTE alpha) {
+    if (!m_setLayeredWindowAttributes) return;
+    if (alpha == 255) {
+        ModifyStyleEx(WS_EX_LAYERED, 0);
+        return;
+    }
+    ModifyStyleEx(0, WS_EX_LAYERED);
+    m_setLayeredWindowAttributes(m_hWnd, 0, alpha, LWA_ALPHA);
+}
+
+LRESULT CRulerWnd::OnNotify(WPARAM wParam, LPARAM lParam) {
+    // The slider notifies on every redraw, so the opacity follows its thumb while it moves.
+    if (wParam == IDC_ALPHA_SLIDER) ApplyAlpha(static_cast<BYTE>(m_alphaSlider.GetPos()));
+    return CDialog::OnNotify(wParam, lParam);
+}
+
+void CRulerWnd::PlaceCloseButton() {
+    const Rect button = m_closeButton.GetWindowRect();
+    const Point origin = CloseButtonOrigin(GetWindowRect().Width(), button.Width());
+    m_closeButton.MoveWindow({origin.x, origin.y, origin.x + button.Width(), origin.y + button.Height()});
+}
+
+void CRulerWnd::PlaceMagnifierSlider() {
+    const Rect rect = MagnifierSliderRect(GetClientRect());
+    if (rect.IsEmpty()) {
+        m_magnifySlider.ShowWindow(SW_HIDE);
+        return;
+    }
+    m_magnifySlider.ShowWindow(SW_SHOW);
+    m_magnifySlider.MoveWindow(rect);
+}
+
+void CRulerWnd::ReadScreenExtent() {
+    m_screenMax = {::GetSystemMetrics(SM_CXSCREEN) - 1, ::GetSystemMetrics(SM_CYSCREEN) - 1};
+}
+
+LRESULT CRulerWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_PAINT:
+        OnPaint();
+        return Default();
+    case WM_ERASEBKGND:
+        return TRUE;  // painting covers the whole client area
+    case WM_SIZE:
+        Default();
+        OnSize();
+        return 0;
+    case WM_GETMINMAXINFO:
+        OnGetMinMaxInfo(*reinterpret_cast<MINMAXINFO*>(lParam));
+        return 0;
+    case WM_TIMER:
+        OnTimer(wParam);
+        return Default();
+    case WM_SETTINGCHANGE:
+        Default();
+        OnSettingChange();
+        return 0;
+    default:
+        return CDialog::WindowProc(message, wParam, lParam);
+    }
+}
+
+void CRulerWnd::OnPaint() {
+    // Whatever the system refuses while drawing ends the drawing there; the buffer still
+    // copies what was drawn, and the message goes on to default processing.
+    try {
+        CPaintDC paint(m_hWnd);
+        CBufferedDC buffer(paint);
+        const HFONT dialogFont =
+            m_closeButton.IsWindow() ? reinterpret_cast<HFONT>(m_closeButton.SendMessage(WM_GETFONT)) : nullptr;
+        CGdiCanvas canvas(buffer, dialogFont, m_symbolFont.GetSafeHandle());
+        PaintRuler(canvas, View(buffer));
+    } catch (...) {
+    }
+}
+
+RulerView CRulerWnd::View(const CDC& dc) const {
+    RulerView view;
+    view.client = GetClientRect();
+    view.window = GetWindowRect();
+    view.unit = m_settings.unit;
+    view.zoom = m_settings.zoom;
+    view.dpiX = dc.GetDeviceCaps(LOGPIXELSX);
+    view.dpiY = dc.GetDeviceCaps(LOGPIXELSY);
+    view.lastCursor = m_lastCursor;
+    view.lastColor = m_lastColor;
+    view.magnifierFactor = m_magnifySlider.IsWindow() ? m_magnifySlider.GetPos() : 1;
+    view.screenMax = m_screenMax;
+    return view;
+}
+
+void CRulerWnd::OnSize() {
+    if (m_closeButton.IsWindow()) {
+        PlaceCloseButton();
+        PlaceMagnifierSlider();
+    }
+    InvalidateAll(true);
+}
+
+void CRulerWnd::OnGetMinMaxInfo(MINMAXINFO& info) {
+    info.ptMinTrackSize.x = 45;
+    info.ptMinTrackSize.y = 40;
+}
+
+void CRulerWnd::OnTimer(UINT_PTR id) {
+    if (id == TRACK_TIMER_ID) TrackCursor();
+}
+
+void CRulerWnd::OnSettingChange() { ReadScreenExtent(); }
+
+void CRulerWnd::TrackCursor() {}

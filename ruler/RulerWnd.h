@@ -1,0 +1,58 @@
+#pragma once
+#include "app/SettingsCodec.h"
+#include "platform/Controls.h"
+#include "platform/DC.h"
+#include "platform/Dialog.h"
+#include "platform/GdiObject.h"
+#include "platform/Library.h"
+#include "ruler/Color.h"
+#include "ruler/RulerPainter.h"
+
+// The ruler: a borderless, always-on-top modeless dialog that paints its own scale and
+// readouts. It restores its settings when constructed and writes them when destroyed;
+// it deletes itself after its window is gone.
+class CRulerWnd : public CDialog {
+public:
+    // Reads the settings and creates the window; IsWindow() tells whether that worked.
+    CRulerWnd();
+    ~CRulerWnd() override;
+
+protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    BOOL OnInitDialog() override;
+    void OnOK() override;
+    void OnCancel() override;
+    LRESULT OnNotify(WPARAM wParam, LPARAM lParam) override;
+    void PostNcDestroy() override;
+
+private:
+    using SetLayeredWindowAttributesFn = BOOL(WINAPI*)(HWND, COLORREF, BYTE, DWORD);
+
+    void OnPaint();
+    void OnSize();
+    void OnTimer(UINT_PTR id);
+    void OnSettingChange();
+    void OnGetMinMaxInfo(MINMAXINFO& info);
+
+    void PlaceCloseButton();
+    void PlaceMagnifierSlider();
+    void CreateMagnifierSlider();
+    void CreateAlphaSlider();
+    void ApplyAlpha(BYTE alpha);
+    void ReadScreenExtent();
+    void TrackCursor();
+    RulerView View(const CDC& dc) const;
+
+    RulerSettings m_settings;
+    CBitmapButton m_closeButton;
+    Point m_lastCursor;
+    Color m_lastColor = 0xFFFFFFFF;
+    CFont m_symbolFont;
+    Point m_screenMax;
+    CSliderCtrl m_magnifySlider;
+    CSliderCtrl m_alphaSlider;
+    HCURSOR m_readCursors[4] = {};
+    bool m_menuOpen = false;
+    CLibrary m_user32{"user32.DLL"};
+    SetLayeredWindowAttributesFn m_setLayeredWindowAttributes = nullptr;
+};

@@ -1,0 +1,153 @@
+#include "ruler/ScalePainter.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <string>
+
+namespace {
+
+// Half the width (along the top and bottom) or height (along the sides) of a number's box.
+constexpr int kNumberHalf = 15;
+// Coordinates and tick lengths beyond this are refused, which keeps every sum below in int.
+constexpr int kMaxCoordinate = 1 << 24;
+// A run ends after this many marks whatever its step: far more than any screen holds (a mark
+// every 0.04 pixels across 40000 pixels), and a bound on the work for absurdly small steps.
+constexpr int kMaxMarksPerRun = 1 << 20;
+
+bool IsPositiveFinite(double value) { return std::isfinite(value) && value > 0.0; }
+
+bool IsWithinRange(int coordinate) {
+    return -kMaxCoordinate <= coordinate && coordinate <= kMaxCoordinate;
+}
+
+bool IsWithinRange(const Rect& r) {
+    return IsWithinRange(r.left) && IsWithinRange(r.top) && IsWithinRange(r.right) &&
+           IsWithinRange(r.bottom);
+}
+
+// Anything else would loop without end or leave the int range: it draws nothing.
+bool IsDrawable(const Rect& area, const ScaleSeries& series, const UnitMetrics& metrics) {
+    return IsPositiveFinite(series.step) && IsPositiveFinite(metrics.pixelsPerUnitX) &&
+           IsPositiveFinite(metrics.pixelsPerUnitY) && series.tickLength >= 0 &&
+           IsWithinRange(series.tickLength) && IsWithinRange(area);
+}
+
+bool Touches(const Rect& box, const Rect& clip) { return !box.IsEmpty() && box.Intersects(clip); }
+
+// One series on one area, and the clip box the marks are culled against.
+struct Run {
+    Canvas& canvas;
+    Rect clip;
+    const ScaleSeries& series;
+    RulerUnit unit;
+    std::int32_t zoom;
+
+    // Line from x, top down to bottom (excluded), when it reaches into the clip box.
+    void VerticalLine(int x, int top, int bottom) const {
+        if (Touches({x, top, x + 1, bottom}, clip)) canvas.Line({x, top}, {x, bottom});
+    }
+    void HorizontalLine(int y, int left, int right) const {
+        if (Touches({left, y, right, y + 1}, clip)) canvas.Line({left, y}, {right, y});
+    }
+
+    // The number of the mark at q into each of its boxes that reaches into the clip box; an
+    // empty box receives nothing. Formatted only when it is shown.
+    void Numbers(double q, const Rect& first, const Rect& second) const {
+        const bool showFirst = Touches(first, clip);
+        const bool showSecond = Touches(second, clip);
+        if (!showFirst && !showSecond) return;
+        const std::string text = NumberText(q);
+        if (showFirst) canvas.TextCentred(first, text);
+        if (showSecond) canvas.TextCentred(second, text);
+    }
+
+    // Centimetres count whole centimetres, not the millimetres of q.
+    std::string NumberText(double q) const {
+        const double value = unit == UnitCentimetre ? q * 0.1 / zoom * 100 : q;
+        char text[32];
+        std::snprintf(text, sizeof text, "%.0f", value);
+        return text;
+    }
+};
+
+// Marks of one run stop mattering once their number boxes start at or past `farEdge`.
+bool IsPast(double position, double farEdge) { return position - kNumberHalf >= farEdge; }
+
+// Ticks down from the top and up from the bottom, starting at 0.
+void DrawAcross(const Run& run, const Rect& a, double pixelsPerUnit) {
+    const int extent = a.right - a.left;
+    if (extent <= 30) return;
+    const int len = run.series.tickLength;
+    const int middle = a.top + (a.bottom - a.top) / 2;
+    const bool twoRows = a.bottom - a.top > 70;
+    const double farEdge = std::min(a.right, run.clip.right);
+    int marks = 0;
+    // q accumulates by addition; a product k * step rounds differently and moves some marks.
+    for (double q = 0.0; extent > q && marks < kMaxMarksPerRun; q += run.series.step, ++marks) {
+        const double position = std::trunc(q * pixelsPerUnit);
+        if (IsPast(position, farEdge)) break;
+        const int x = static_cast<int>(position);
+        run.VerticalLine(x, a.bottom - len, a.bottom);
+        run.VerticalLine(x, a.top, a.top + len);
+        if (!run.series.numbers) continue;
+        const int left = x - kNumberHalf;
+        const int right = x + kNumberHalf;
+        if (twoRows) {
+            run.Numbers(q, {left, a.top + len, right, a.top + len + 20},
+                        {left, a.bottom - len - 20, right, a.bottom - len});
+        } else {
+            run.Numbers(q, {left, middle - 10, right, middle + 10}, {});
+        }
+    }
+}
+
+// Ticks in from the left and right, starting at the first step: 0 is the top's business.
+void DrawDown(const Run& run, const Rect& a, double pixelsPerUnit) {
+    const int extent = a.bottom - a.top;
+    if (extent <= 40) return;
+    const int len = run.series.tickLength;
+    const int middle = a.left + (a.right - a.left) / 2;
+    const bool twoColumns = a.right - a.left > 70;
+    const double farEdge = std::min(a.bottom, run.clip.bottom);
+    int marks = 0;
+    // Starting at q = step, the loop condition also demands an extent above the step.
+    for (double q = run.series.step; extent > q && marks < kMaxMarksPerRun;
+         q += run.series.step, ++marks) {
+        const double position = std::trunc(q * pixelsPerUnit);
+        if (IsPast(position, farEdge)) break;
+        const int y = static_cast<int>(position);
+        run.HorizontalLine(y, a.left, a.left + len);
+        run.HorizontalLine(y, a.right - len, a.right);
+        if (!run.series.numbers) continue;
+        const int top = y - kNumberHalf;
+        const int bottom = y + kNumberHalf;
+        if (twoColumns) {
+            // The right box reaches to the edge itself, so its number sits nearer the edge.
+            run.Numbers(q, {a.left + len, top, a.left + len + 30, bottom},
+                        {a.right - len - 30, top, a.right, bottom});
+        } else {
+            run.Numbers(q, {middle - 10, top, middle + 10, bottom}, {});
+        }
+    }
+}
+
+}  // namespace
+
+void DrawScale(Canvas& canvas, const Rect& area, const ScaleSeries& series, RulerUnit unit,
+               std::int32_t zoom, const UnitMetrics& metrics) {
+    if (!IsDrawable(area, series, metrics)) return;
+    const Run run{canvas, canvas.ClipBox(), series, unit, zoom};
+    DrawAcross(run, area, metrics.pixelsPerUnitX);
+    DrawDown(run, area, metrics.pixelsPerUnitY);
+}
+
+void DrawRulerScale(Canvas& canvas, const Rect& client, RulerUnit unit, std::int32_t zoom,
+                    int dpiX, int dpiY) {
+    if (!IsWithinRange(client)) return;
+    const Rect area = client.Inflated(1, 1);
+    const UnitMetrics metrics = MetricsFor(unit, dpiX, dpiY);
+    for (const ScaleSeries& series : SeriesFor(unit, zoom)) {
+        DrawScale(canvas, area, series, unit, zoom, metrics);
+    }
+}

@@ -1,0 +1,24 @@
+#pragma once
+#include <cstdint>
+#include <vector>
+
+#include "ruler/RulerUnit.h"
+
+// One series of marks: a step in the unit's own measure, a tick length in pixels and
+// whether the marks are numbered.
+struct ScaleSeries {
+    double step = 0.0;
+    int tickLength = 0;
+    bool numbers = false;
+};
+
+// Pixels per unit of measure (per pixel, millimetre or inch).
+struct UnitMetrics {
+    double pixelsPerUnitX = 1.0;
+    double pixelsPerUnitY = 1.0;
+};
+
+// The series a unit draws, in drawing order; none for a unit outside the known three.
+std::vector<ScaleSeries> SeriesFor(RulerUnit unit, std::int32_t zoom);
+// The unit's metrics at the display's logical resolution.
+UnitMetrics MetricsFor(RulerUnit unit, int dpiX, int dpiY);

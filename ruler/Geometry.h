@@ -1,4 +1,7 @@
 #pragma once
+#include <algorithm>
+#include <cstdint>
+#include <limits>
 // Points and rectangles in pixels. Right and bottom are exclusive, as in Win32.
 
 struct Point {
@@ -31,3 +34,10 @@ struct Rect {
     }
     friend bool operator!=(const Rect& a, const Rect& b) { return !(a == b); }
 };
+
+// A coordinate computed in 64 bits, held to the int range so that arithmetic far out on the
+// plane ends at the nearest representable place instead of overflowing.
+inline int ClampToInt(std::int64_t value) {
+    return static_cast<int>(std::clamp<std::int64_t>(value, std::numeric_limits<int>::min(),
+                                                     std::numeric_limits<int>::max()));
+}

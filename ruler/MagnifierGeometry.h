@@ -1,0 +1,23 @@
+#pragma once
+#include "ruler/Geometry.h"
+
+// The magnifier's factor range, as its slider offers it.
+constexpr int kMinMagnifierFactor = 1;
+constexpr int kMaxMagnifierFactor = 20;
+
+// Where the magnifier copies from and to for one paint.
+struct MagnifierGeometry {
+    Rect image;       // the pane shrunk by 6: the area the picture is meant to fill
+    Rect source;      // screen pixels around the cursor; empty when nothing is copied
+    Rect dest;        // client pixels, exactly factor times the source; empty likewise
+    Point crosshair;  // centre of the image rectangle
+
+    // False while the image rectangle has no area (panes 1 to 12 pixels wide or high).
+    bool Copies() const { return !source.IsEmpty(); }
+};
+
+// The capture for `pane` (a non-empty magnifier pane) at `factor` around `cursor`, kept on
+// the screen whose last column and row are `screenMax`. A factor outside the slider's
+// range is brought into it.
+MagnifierGeometry MagnifierGeometryFor(const Rect& pane, int factor, Point cursor,
+                                       Point screenMax);

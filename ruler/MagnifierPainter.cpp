@@ -1,0 +1,77 @@
+#include "ruler/MagnifierPainter.h"
+
+#include <algorithm>
+
+#include "ruler/MagnifierGeometry.h"
+#include "ruler/PaneLayout.h"
+
+namespace {
+
+constexpr Color kFrameLight = 0xFFFFFF;
+constexpr Color kFrameDark = 0x404040;
+constexpr Color kFrameMiddle = 0x808080;
+constexpr Color kCrosshair = Rgb(0, 0, 255);
+constexpr int kCrosshairArm = 10;
+
+// Everything the pane may draw on: the frame reaches one pixel past the pane's right and
+// bottom edges, and the copy may overhang the image rectangle by up to the factor.
+Rect DrawnArea(const Rect& pane, const MagnifierGeometry& geometry) {
+    return {pane.left, pane.top, std::max(pane.right + 1, geometry.dest.right),
+            std::max(pane.bottom + 1, geometry.dest.bottom)};
+}
+
+// True when `inner` lies wholly within `outer`.
+bool Inside(const Rect& inner, const Rect& outer) {
+    return outer.left <= inner.left && inner.right <= outer.right && outer.top <= inner.top &&
+           inner.bottom <= outer.bottom;
+}
+
+// Light on the left and top, dark outside and middle inside on the right and bottom. The
+// outer right and bottom lines lie on x = right and y = bottom.
+void DrawRaisedFrame(Canvas& canvas, const Rect& pane) {
+    const Point topLeft{pane.left, pane.top};
+    const Point topRight{pane.right, pane.top};
+    const Point bottomLeft{pane.left, pane.bottom};
+    const Point bottomRight{pane.right, pane.bottom};
+    canvas.SelectPen(kFrameLight);
+    canvas.Line(bottomLeft, topLeft);
+    canvas.Line(topLeft, topRight);
+    canvas.SelectPen(kFrameDark);
+    canvas.Line(topRight, bottomRight);
+    canvas.Line(bottomRight, bottomLeft);
+    canvas.SelectPen(kFrameMiddle);
+    const Point innerCorner{pane.right - 1, pane.bottom - 1};
+    canvas.Line({pane.right - 1, pane.top + 1}, innerCorner);
+    canvas.Line(innerCorner, {pane.left + 1, pane.bottom - 1});
+}
+
+// Two 20-pixel segments crossing at `centre`.
+void DrawCrosshair(Canvas& canvas, Point centre) {
+    canvas.SelectPen(kCrosshair);
+    canvas.Line({centre.x, centre.y - kCrosshairArm}, {centre.x, centre.y + kCrosshairArm});
+    canvas.Line({centre.x - kCrosshairArm, centre.y}, {centre.x + kCrosshairArm, centre.y});
+}
+
+}  // namespace
+
+void DrawMagnifierPane(Canvas& canvas, const RulerView& view) {
+    const Rect pane = MagnifierPaneRect(view.client);
+    if (pane.IsEmpty()) {
+        return;
+    }
+    const MagnifierGeometry geometry =
+        MagnifierGeometryFor(pane, view.magnifierFactor, view.lastCursor, view.screenMax);
+    const Rect clip = canvas.ClipBox();
+    if (!DrawnArea(pane, geometry).Intersects(clip)) {
+        return;
+    }
+    // The timer's repaint covers only the frame's inside (the pane shrunk by 2): it leaves
+    // the frame as the last larger repaint drew it.
+    if (!Inside(clip, pane.Inflated(-1, -1))) {
+        DrawRaisedFrame(canvas, pane);
+    }
+    if (geometry.Copies() && geometry.dest.Intersects(clip)) {
+        canvas.StretchFromScreen(geometry.dest, geometry.source);
+    }
+    DrawCrosshair(canvas, geometry.crosshair);
+}

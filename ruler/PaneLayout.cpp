@@ -1,16 +1,8 @@
 #include "ruler/PaneLayout.h"
 
-#include <algorithm>
 #include <cstdint>
-#include <limits>
 
 namespace {
-
-// Held to the int range, so that a rectangle far out on the plane cannot overflow.
-int ClampToInt(std::int64_t value) {
-    return static_cast<int>(std::clamp<std::int64_t>(value, std::numeric_limits<int>::min(),
-                                                     std::numeric_limits<int>::max()));
-}
 
 int Shifted(int coordinate, int offset) { return ClampToInt(std::int64_t{coordinate} + offset); }
 

@@ -1,0 +1,79 @@
+#include "ruler/ReadoutText.h"
+
+#include <cstdint>
+#include <cstdio>
+
+namespace {
+
+constexpr double kInchesPerMillimetre = 0.03937007874015748;
+
+// Wide enough for any 32-bit integer and for "%.1f" of any offset at a resolution of at
+// least 1; snprintf cuts anything longer rather than overrun.
+using LineBuffer = char[32];
+
+std::string Decimal(std::int32_t value) {
+    LineBuffer text;
+    std::snprintf(text, sizeof text, "%d", static_cast<int>(value));
+    return text;
+}
+
+// "%.1f" keeps the minus sign of a negative value that rounds to zero: -0.04 is "-0.0".
+// A resolution of 0 gives the IEEE result ("inf" or "nan"), never a trap.
+std::string OneDecimal(double value) {
+    LineBuffer text;
+    std::snprintf(text, sizeof text, "%.1f", value);
+    return text;
+}
+
+// The offset in the unit's own measure: millimetres for centimetres, inches for inches.
+double InUnit(std::int32_t pixels, RulerUnit unit, int dpi) {
+    const double perUnit = unit == UnitCentimetre ? dpi * kInchesPerMillimetre : double(dpi);
+    return pixels / perUnit;
+}
+
+// Modulo 2^32, as the window system's own 32-bit subtraction gives it.
+std::int32_t Wrapped(std::int64_t value) { return static_cast<std::int32_t>(value); }
+
+}  // namespace
+
+Point CursorOffset(Point cursor, Point windowOrigin) {
+    return {Wrapped(std::int64_t{cursor.x} - windowOrigin.x),
+            Wrapped(std::int64_t{cursor.y} - windowOrigin.y)};
+}
+
+std::vector<std::string> PositionLines(Point cursor, Point windowOrigin, RulerUnit unit,
+                                       int dpiX, int dpiY) {
+    const Point offset = CursorOffset(cursor, windowOrigin);
+    switch (unit) {
+    case UnitPixel:
+        return {Decimal(cursor.x), Decimal(cursor.y)};
+    case UnitCentimetre:
+    case UnitInch:
+        return {OneDecimal(InUnit(offset.x, unit, dpiX)), OneDecimal(InUnit(offset.y, unit, dpiY)),
+                Decimal(offset.x)};
+    }
+    return {};
+}
+
+std::string DistanceText(Point cursor, Point windowOrigin, RulerUnit unit, int dpiX) {
+    const std::int32_t dx = CursorOffset(cursor, windowOrigin).x;
+    switch (unit) {
+    case UnitPixel:
+        return Decimal(dx);
+    case UnitCentimetre:
+    case UnitInch:
+        return OneDecimal(InUnit(dx, unit, dpiX));
+    }
+    return {};
+}
+
+std::array<std::string, 2> ColorLines(Color color) {
+    const unsigned red = color & 0xFFu;
+    const unsigned green = (color >> 8) & 0xFFu;
+    const unsigned blue = (color >> 16) & 0xFFu;
+    LineBuffer decimal;
+    LineBuffer hex;
+    std::snprintf(decimal, sizeof decimal, "%03u-%03u-%03u", red, green, blue);
+    std::snprintf(hex, sizeof hex, "%02X-%02X-%02X", red, green, blue);
+    return {decimal, hex};
+}

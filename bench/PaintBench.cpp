@@ -1,0 +1,72 @@
+#include <benchmark/benchmark.h>
+
+#include "ruler/Canvas.h"
+#include "ruler/CursorTracking.h"
+#include "ruler/RulerPainter.h"
+
+namespace {
+
+// Counts the calls that reach the device context; draws nothing.
+class CountingCanvas : public Canvas {
+public:
+    explicit CountingCanvas(Rect clip) : m_clip(clip) {}
+
+    long Operations() const { return m_operations; }
+
+    Rect ClipBox() const override { return m_clip; }
+    void SelectPen(Color) override { ++m_operations; }
+    void Line(Point, Point) override { ++m_operations; }
+    void SelectFont(Font) override { ++m_operations; }
+    void SelectTextColor(Color) override { ++m_operations; }
+    void TextCentred(const Rect&, std::string_view) override { ++m_operations; }
+    void TextAt(Point, std::string_view) override { ++m_operations; }
+    void Fill(const Rect&, Color) override { ++m_operations; }
+    void StretchFromScreen(const Rect&, const Rect&) override { ++m_operations; }
+
+private:
+    Rect m_clip;
+    long m_operations = 0;
+};
+
+// A 1000 by 200 ruler with every pane shown, in the unit given as the benchmark's argument.
+RulerView WideRuler(const benchmark::State& state) {
+    RulerView view;
+    view.client = {0, 0, 1000, 200};
+    view.window = {100, 300, 1100, 500};
+    view.unit = static_cast<RulerUnit>(state.range(0));
+    view.lastCursor = {640, 410};
+    view.lastColor = 0x00336699;
+    view.screenMax = {1919, 1079};
+    return view;
+}
+
+// Paints `view` with the clip box `clip` as often as the benchmark asks; reports the
+// operations of one paint as `counter`.
+void PaintRepeatedly(benchmark::State& state, const RulerView& view, Rect clip,
+                     const char* counter) {
+    long operations = 0;
+    for (auto _ : state) {
+        CountingCanvas canvas(clip);
+        PaintRuler(canvas, view);
+        operations = canvas.Operations();
+        benchmark::DoNotOptimize(operations);
+    }
+    state.counters[counter] = static_cast<double>(operations);
+}
+
+// A repaint of the whole window: resizing, the context menu, an uncovered window.
+void BM_PaintFull(benchmark::State& state) {
+    const RulerView view = WideRuler(state);
+    PaintRepeatedly(state, view, view.client, "ops_full");
+}
+
+// The repaint every timer tick asks for: the magnifier's inside only.
+void BM_PaintTick(benchmark::State& state) {
+    const RulerView view = WideRuler(state);
+    PaintRepeatedly(state, view, MagnifierInterior(view.client), "ops_tick");
+}
+
+BENCHMARK(BM_PaintFull)->ArgName("unit")->DenseRange(UnitPixel, UnitInch);
+BENCHMARK(BM_PaintTick)->ArgName("unit")->DenseRange(UnitPixel, UnitInch);
+
+}  // namespace

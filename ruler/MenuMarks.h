@@ -1,0 +1,31 @@
+#pragma once
+#include <cstdint>
+#include <vector>
+
+#include "app/SettingsCodec.h"
+
+// Rules of the ruler's context menu: which items carry a check mark, whether the "Zoom"
+// submenu can be opened, and what a chosen command does to the settings.
+
+// Position of the "Zoom" submenu in the context popup.
+constexpr int kZoomMenuPosition = 5;
+
+// Command ids that carry a check mark for these settings: the unit's item (none for a unit
+// outside the three), "Transparent" while the alpha slider is shown, and the zoom's preset
+// or "andere" for every other zoom.
+std::vector<int> CheckedCommands(const RulerSettings& settings);
+// The "Zoom" submenu is offered only for the centimetre scale, the one the zoom acts on.
+bool ZoomMenuEnabled(RulerUnit unit);
+
+// What the window must still do after a command changed the settings.
+enum class MenuFollowUp {
+    None,
+    ShowAlphaSlider,
+    HideAlphaSlider,
+    RunZoomDialog,  // then ApplyZoomDialogResult
+};
+
+// Carries out a chosen command (0 when the menu was dismissed) on the settings.
+MenuFollowUp ApplyMenuCommand(RulerSettings& settings, int command);
+// The zoom dialog's percentage becomes the zoom only when the dialog ended with OK.
+void ApplyZoomDialogResult(RulerSettings& settings, bool endedWithOk, std::int32_t percent);

@@ -1,5 +1,7 @@
 #include "platform/Dialog.h"
 
+#include <exception>
+
 #include "platform/Controls.h"
 #include "platform/WinApp.h"
 
@@ -79,7 +81,12 @@ LRESULT CDialog::Dispatch(const MSG& message) {
         PostNcDestroy();  // may delete this: nothing of the object is touched afterwards
         return result;
     }
-    result = WindowProc(message.message, message.wParam, message.lParam);
+    try {
+        result = WindowProc(message.message, message.wParam, message.lParam);
+    } catch (const std::exception&) {
+        // A handler the system refused a resource ends there; the program goes on.
+        result = 0;
+    }
     m_current = outer;
     return result;
 }

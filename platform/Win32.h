@@ -16,3 +16,8 @@ inline RECT ToRECT(const Rect& r) { return RECT{r.left, r.top, r.right, r.bottom
 inline Rect FromRECT(const RECT& r) { return Rect{r.left, r.top, r.right, r.bottom}; }
 inline POINT ToPOINT(Point p) { return POINT{p.x, p.y}; }
 inline Point FromPOINT(POINT p) { return Point{p.x, p.y}; }
+
+// The signed client position packed into a mouse message's lParam.
+inline Point PointFromLParam(LPARAM lParam) {
+    return Point{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+}

@@ -5,7 +5,11 @@
 #include "res/resource.h"
 #include "ruler/BufferedDC.h"
 #include "ruler/GdiCanvas.h"
+#include "platform/Menu.h"
+#include "ruler/MenuMarks.h"
 #include "ruler/PaneLayout.h"
+#include "ruler/Rotation.h"
+#include "zoom/ZoomDlg.h"
 
 namespace {
 
@@ -153,6 +157,17 @@ LRESULT CRulerWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         Default();
         OnSettingChange();
         return 0;
+    case WM_SETCURSOR:
+        return OnSetCursor();
+    case WM_LBUTTONDOWN:
+        OnLButtonDown(lParam);
+        return 0;
+    case WM_LBUTTONDBLCLK:
+        OnLButtonDblClk(lParam);
+        return 0;
+    case WM_RBUTTONDOWN:
+        OnRButtonDown(lParam);
+        return 0;
     default:
         return CDialog::WindowProc(message, wParam, lParam);
     }
@@ -180,8 +195,8 @@ RulerView CRulerWnd::View(const CDC& dc) const {
     view.zoom = m_settings.zoom;
     view.dpiX = dc.GetDeviceCaps(LOGPIXELSX);
     view.dpiY = dc.GetDeviceCaps(LOGPIXELSY);
-    view.lastCursor = m_lastCursor;
-    view.lastColor = m_lastColor;
+    view.lastCursor = m_tracker.LastCursor();
+    view.lastColor = m_tracker.LastColor();
     view.magnifierFactor = m_magnifySlider.IsWindow() ? m_magnifySlider.GetPos() : 1;
     view.screenMax = m_screenMax;
     return view;
@@ -206,4 +221,100 @@ void CRulerWnd::OnTimer(UINT_PTR id) {
 
 void CRulerWnd::OnSettingChange() { ReadScreenExtent(); }
 
-void CRulerWnd::TrackCursor() {}
+// Samples the cursor and, after a move, the colour under it; invalidates the panes whose
+// values changed and, on every tick, the magnifier's inside so it shows the live screen.
+void CRulerWnd::TrackCursor() {
+    POINT position{};
+    std::optional<Point> sample;
+    if (::GetCursorPos(&position)) sample = FromPOINT(position);
+
+    const Rect client = GetClientRect();
+    const CursorTick tick = m_tracker.OnSample(sample, client);
+    for (const Invalidation& pane : tick.panes) InvalidateRect(pane.rect, pane.erase);
+    if (tick.sampleColor) {
+        const CClientDC screen(nullptr);
+        const Point at = m_tracker.LastCursor();
+        if (const auto pane = m_tracker.OnColor(::GetPixel(screen.GetSafeHdc(), at.x, at.y), client))
+            InvalidateRect(pane->rect, pane->erase);
+    }
+    InvalidateRect(tick.magnifier.rect, tick.magnifier.erase);
+}
+
+RulerZone CRulerWnd::HitTestRuler() const {
+    POINT cursor{};
+    if (!::GetCursorPos(&cursor)) return ZoneCaption;
+    return ::HitTestRuler(FromPOINT(cursor), GetWindowRect(), m_closeButton.GetWindowRect());
+}
+
+LRESULT CRulerWnd::OnSetCursor() {
+    if (m_menuOpen) return Default();
+
+    const wchar_t* system = nullptr;
+    HCURSOR reading = nullptr;
+    switch (CursorForZone(HitTestRuler())) {
+    case ZoneCursor::SizeWE: system = IDC_SIZEWE; break;
+    case ZoneCursor::SizeNS: system = IDC_SIZENS; break;
+    case ZoneCursor::SizeNWSE: system = IDC_SIZENWSE; break;
+    case ZoneCursor::SizeNESW: system = IDC_SIZENESW; break;
+    case ZoneCursor::ReadTop: reading = m_readCursors[0]; break;
+    case ZoneCursor::ReadBottom: reading = m_readCursors[1]; break;
+    case ZoneCursor::ReadLeft: reading = m_readCursors[2]; break;
+    case ZoneCursor::ReadRight: reading = m_readCursors[3]; break;
+    case ZoneCursor::Default: return Default();
+    }
+    ::SetCursor(system ? ::LoadCursorW(nullptr, system) : reading);
+    return TRUE;
+}
+
+// The ruler has no caption or frame: a press hands its zone to the system's own move and
+// size loops, which start when the posted message reaches default processing.
+void CRulerWnd::OnLButtonDown(LPARAM position) {
+    Default();
+    const RulerZone zone = PressZone(HitTestRuler());
+    PostMessage(WM_NCLBUTTONDOWN, static_cast<WPARAM>(zone), MAKELPARAM(LOWORD(position), HIWORD(position)));
+}
+
+void CRulerWnd::OnLButtonDblClk(LPARAM position) {
+    const Point click = ClientToScreen(PointFromLParam(position));
+    MoveWindow(RotatedWindowRect(GetWindowRect(), click), true);
+    TrackCursor();
+    Default();
+}
+
+void CRulerWnd::OnRButtonDown(LPARAM position) {
+    const CMenu menu(IDR_RULER_MENU);
+    if (HMENU popup = menu.GetSubMenu(0))
+        RunContextMenu(popup, ClientToScreen(PointFromLParam(position)));
+    Default();
+}
+
+// Marks the current settings, runs the menu at `at` (screen pixels), carries out the
+// chosen command and repaints the whole ruler, whatever was chosen.
+void CRulerWnd::RunContextMenu(HMENU popup, Point at) {
+    for (const int command : CheckedCommands(m_settings)) ::CheckMenuItem(popup, command, MF_BYCOMMAND | MF_CHECKED);
+    if (!ZoomMenuEnabled(m_settings.unit))
+        ::EnableMenuItem(popup, kZoomMenuPosition, MF_BYPOSITION | MF_GRAYED | MF_DISABLED);
+
+    m_menuOpen = true;
+    const int command = static_cast<int>(
+        ::TrackPopupMenu(popup, TPM_RIGHTBUTTON | TPM_RETURNCMD, at.x, at.y, 0, m_hWnd, nullptr));
+    m_menuOpen = false;
+
+    switch (ApplyMenuCommand(m_settings, command)) {
+    case MenuFollowUp::ShowAlphaSlider: m_alphaSlider.ShowWindow(SW_SHOW); break;
+    case MenuFollowUp::HideAlphaSlider: m_alphaSlider.ShowWindow(SW_HIDE); break;
+    case MenuFollowUp::RunZoomDialog: RunZoomDialog(); break;
+    case MenuFollowUp::None: break;
+    }
+
+    InvalidateAll(true);
+    UpdateWindow();
+    TrackCursor();
+}
+
+void CRulerWnd::RunZoomDialog() {
+    CZoomDlg dialog(m_hWnd);
+    dialog.m_nPercent = m_settings.zoom;
+    const INT_PTR result = dialog.DoModal();
+    ApplyZoomDialogResult(m_settings, result == IDOK, dialog.m_nPercent);
+}

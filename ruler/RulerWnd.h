@@ -6,6 +6,8 @@
 #include "platform/GdiObject.h"
 #include "platform/Library.h"
 #include "ruler/Color.h"
+#include "ruler/CursorTracking.h"
+#include "ruler/HitTest.h"
 #include "ruler/RulerPainter.h"
 
 // The ruler: a borderless, always-on-top modeless dialog that paints its own scale and
@@ -33,6 +35,10 @@ private:
     void OnTimer(UINT_PTR id);
     void OnSettingChange();
     void OnGetMinMaxInfo(MINMAXINFO& info);
+    LRESULT OnSetCursor();
+    void OnLButtonDown(LPARAM position);
+    void OnLButtonDblClk(LPARAM position);
+    void OnRButtonDown(LPARAM position);
 
     void PlaceCloseButton();
     void PlaceMagnifierSlider();
@@ -41,12 +47,14 @@ private:
     void ApplyAlpha(BYTE alpha);
     void ReadScreenExtent();
     void TrackCursor();
+    RulerZone HitTestRuler() const;
+    void RunContextMenu(HMENU popup, Point at);
+    void RunZoomDialog();
     RulerView View(const CDC& dc) const;
 
     RulerSettings m_settings;
     CBitmapButton m_closeButton;
-    Point m_lastCursor;
-    Color m_lastColor = 0xFFFFFFFF;
+    CursorTracker m_tracker;  // last cursor position and colour seen
     CFont m_symbolFont;
     Point m_screenMax;
     CSliderCtrl m_magnifySlider;

@@ -23,7 +23,9 @@ void CWnd::MoveWindow(const Rect& r, bool repaint) {
 }
 
 void CWnd::InvalidateRect(const Rect& rect, bool erase) const {
-    // An empty rectangle stays an empty rectangle: passing null would mean the whole window.
+    // An empty rectangle invalidates nothing, so the call to the system is saved; passing
+    // null instead would mean the whole window.
+    if (rect.IsEmpty()) return;
     const RECT r = ToRECT(rect);
     ::InvalidateRect(m_hWnd, &r, erase);
 }

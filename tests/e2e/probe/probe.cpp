@@ -176,10 +176,19 @@ int ShowColorWindow(int x, int y, int width, int height, unsigned long rrggbb) {
     return 0;
 }
 
+// Moves and sizes a window from outside, as a benchmark's set-up does.
+int PlaceWindow(const wchar_t* title, int x, int y, int width, int height) {
+    HWND hwnd = FindWindowW(nullptr, title);
+    if (!hwnd)
+        return kExitNoWindow;
+    return SetWindowPos(hwnd, nullptr, x, y, width, height, SWP_NOZORDER | SWP_NOACTIVATE) ? 0 : kExitUsage;
+}
+
 int Usage() {
     std::fprintf(stderr,
                  "usage: velmar_probe window <title> | layered <title> | screen |\n"
-                 "       velmar_probe colorwindow <x> <y> <w> <h> <RRGGBB>\n");
+                 "       velmar_probe colorwindow <x> <y> <w> <h> <RRGGBB>\n"
+                 "       velmar_probe place <title> <x> <y> <w> <h>\n");
     return kExitUsage;
 }
 
@@ -198,5 +207,7 @@ int wmain(int argc, wchar_t** argv) {
     if (command == L"colorwindow" && argc == 7)
         return ShowColorWindow(_wtoi(argv[2]), _wtoi(argv[3]), _wtoi(argv[4]), _wtoi(argv[5]),
                                std::wcstoul(argv[6], nullptr, 16));
+    if (command == L"place" && argc == 7)
+        return PlaceWindow(argv[2], _wtoi(argv[3]), _wtoi(argv[4]), _wtoi(argv[5]), _wtoi(argv[6]));
     return Usage();
 }

@@ -72,5 +72,6 @@ MenuFollowUp ApplyMenuCommand(RulerSettings& settings, int command) {
 }
 
 void ApplyZoomDialogResult(RulerSettings& settings, bool endedWithOk, std::int32_t percent) {
-    if (endedWithOk) settings.zoom = percent;
+    // The dialog hands back no zoom below 1; should one ever come, the scale keeps its zoom.
+    if (endedWithOk && percent >= 1) settings.zoom = percent;
 }

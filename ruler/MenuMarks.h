@@ -27,5 +27,6 @@ enum class MenuFollowUp {
 
 // Carries out a chosen command (0 when the menu was dismissed) on the settings.
 MenuFollowUp ApplyMenuCommand(RulerSettings& settings, int command);
-// The zoom dialog's percentage becomes the zoom only when the dialog ended with OK.
+// The zoom dialog's percentage becomes the zoom only when the dialog ended with OK and the
+// percentage is at least 1.
 void ApplyZoomDialogResult(RulerSettings& settings, bool endedWithOk, std::int32_t percent);

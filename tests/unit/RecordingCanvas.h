@@ -1,13 +1,18 @@
 #pragma once
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <iterator>
 #include <ostream>
 #include <string>
 #include <string_view>
-#include <utility>
+#include <tuple>
 #include <vector>
 
 #include "ruler/Canvas.h"
 
-// Readable points and rectangles in the messages of failed expectations.
+// Readable points and rectangles in the messages of failed expectations. Every test that
+// compares them includes this header, so all of them print alike.
 inline void PrintTo(Point p, std::ostream* out) { *out << '(' << p.x << ',' << p.y << ')'; }
 inline void PrintTo(const Rect& r, std::ostream* out) {
     *out << '{' << r.left << ',' << r.top << ',' << r.right << ',' << r.bottom << '}';
@@ -18,33 +23,21 @@ inline void PrintTo(const Rect& r, std::ostream* out) {
 class RecordingCanvas : public Canvas {
 public:
     enum class Kind {
-        SelectPen, Line, SelectFont, SelectTextColor, TextCentred, TextAt, Fill, StretchFromScreen
+        SelectPen, Line, SelectFont, SelectTextColor, TextCentred, TextAt, Fill, Stretch
     };
 
     struct Call {
-        Kind kind = Kind::Line;
-        Point from;        // Line: first point; TextAt: top-left corner
-        Point to;          // Line: end point (excluded)
-        Rect box;          // TextCentred, Fill: the box; StretchFromScreen: the destination
-        Rect source;       // StretchFromScreen: the screen rectangle
-        std::string text;  // TextCentred, TextAt
-        Color color = 0;   // the selected or filled colour; Line: the pen; texts: the text colour
-        Font font = Font::Dialog;  // SelectFont: the font; texts: the current font
+        Kind kind{};
+        Color color = 0;       // selected or filled; Line: the pen; texts: the text colour
+        Point from{}, to{};    // Line: its ends, `to` excluded; TextAt: the top-left corner
+        Rect box{}, source{};  // TextCentred, Fill: the box; Stretch: `source` onto `box`
+        std::string text{};
+        Font font = Font::Dialog;  // SelectFont: the font; everything else: the current font
 
-        friend bool operator==(const Call& a, const Call& b) {
-            return a.kind == b.kind && a.from == b.from && a.to == b.to && a.box == b.box &&
-                   a.source == b.source && a.text == b.text && a.color == b.color &&
-                   a.font == b.font;
-        }
-        friend bool operator!=(const Call& a, const Call& b) { return !(a == b); }
+        auto Tied() const { return std::tie(kind, color, from, to, box, source, text, font); }
+        friend bool operator==(const Call& a, const Call& b) { return a.Tied() == b.Tied(); }
         friend void PrintTo(const Call& c, std::ostream* out) {
-            *out << "{kind " << static_cast<int>(c.kind) << " from ";
-            ::PrintTo(c.from, out);
-            *out << " to ";
-            ::PrintTo(c.to, out);
-            *out << " box ";
-            ::PrintTo(c.box, out);
-            *out << " text \"" << c.text << "\" color " << c.color << '}';
+            *out << testing::PrintToString(c.Tied());
         }
     };
 
@@ -56,48 +49,33 @@ public:
     const std::vector<Call>& Calls() const { return m_calls; }
     std::vector<Call> Of(Kind kind) const {
         std::vector<Call> found;
-        for (const Call& call : m_calls) {
-            if (call.kind == kind) found.push_back(call);
-        }
+        std::copy_if(m_calls.begin(), m_calls.end(), std::back_inserter(found),
+                     [kind](const Call& call) { return call.kind == kind; });
         return found;
     }
-    void Clear() { m_calls.clear(); }
 
     Rect ClipBox() const override { return m_clip; }
-    void SelectPen(Color color) override {
-        m_pen = color;
-        Record({Kind::SelectPen, {}, {}, {}, {}, {}, color, m_font});
-    }
-    void Line(Point from, Point to) override {
-        Record({Kind::Line, from, to, {}, {}, {}, m_pen, m_font});
-    }
-    void SelectFont(Font font) override {
-        m_font = font;
-        Record({Kind::SelectFont, {}, {}, {}, {}, {}, 0, font});
-    }
-    void SelectTextColor(Color color) override {
-        m_textColor = color;
-        Record({Kind::SelectTextColor, {}, {}, {}, {}, {}, color, m_font});
-    }
+    void SelectPen(Color c) override { m_pen = c; Add({Kind::SelectPen, c}); }
+    void Line(Point from, Point to) override { Add({Kind::Line, m_pen, from, to}); }
+    void SelectFont(Font font) override { m_font = font; Add({Kind::SelectFont}); }
+    void SelectTextColor(Color c) override { m_text = c; Add({Kind::SelectTextColor, c}); }
     void TextCentred(const Rect& box, std::string_view text) override {
-        Record({Kind::TextCentred, {}, {}, box, {}, std::string(text), m_textColor, m_font});
+        Add({Kind::TextCentred, m_text, {}, {}, box, {}, std::string(text)});
     }
     void TextAt(Point at, std::string_view text) override {
-        Record({Kind::TextAt, at, {}, {}, {}, std::string(text), m_textColor, m_font});
+        Add({Kind::TextAt, m_text, at, {}, {}, {}, std::string(text)});
     }
-    void Fill(const Rect& box, Color color) override {
-        Record({Kind::Fill, {}, {}, box, {}, {}, color, m_font});
-    }
+    void Fill(const Rect& box, Color c) override { Add({Kind::Fill, c, {}, {}, box}); }
     void StretchFromScreen(const Rect& dest, const Rect& source) override {
-        Record({Kind::StretchFromScreen, {}, {}, dest, source, {}, 0, m_font});
+        Add({Kind::Stretch, 0, {}, {}, dest, source});
     }
 
 private:
-    void Record(Call call) { m_calls.push_back(std::move(call)); }
+    void Add(Call call) { call.font = m_font; m_calls.push_back(call); }
 
     Rect m_clip;
     std::vector<Call> m_calls;
     Color m_pen = 0;
-    Color m_textColor = 0;
+    Color m_text = 0;
     Font m_font = Font::Dialog;
 };

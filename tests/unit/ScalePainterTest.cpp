@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cmath>
 #include <limits>
 #include <set>
 #include <string>
@@ -9,272 +8,196 @@
 #include <vector>
 
 #include "RecordingCanvas.h"
+#include "ruler/RulerPainter.h"
 #include "ruler/ScalePainter.h"
 
 namespace {
 
 using Kind = RecordingCanvas::Kind;
 using Call = RecordingCanvas::Call;
+using Texts = std::vector<std::pair<std::string, Rect>>;
 
 constexpr UnitMetrics kPixels{1.0, 1.0};
-constexpr ScaleSeries kFive{5, 3, false};
-constexpr ScaleSeries kHundreds{100, 10, true};
+constexpr Rect kAll = RecordingCanvas::kEverything;
 
 // Marks of the top and bottom edges are vertical lines, those of the sides horizontal.
 bool IsVertical(const Call& line) { return line.from.x == line.to.x; }
 
 std::vector<Call> Draw(const Rect& area, const ScaleSeries& series,
-                       const UnitMetrics& metrics = kPixels, RulerUnit unit = UnitPixel) {
-    RecordingCanvas canvas;
-    DrawScale(canvas, area, series, unit, 100, metrics);
+                       const UnitMetrics& metrics = kPixels, const Rect& clip = kAll) {
+    RecordingCanvas canvas(clip);
+    DrawScale(canvas, area, series, UnitPixel, 100, metrics);
     return canvas.Calls();
 }
 
-std::vector<int> TopMarks(const std::vector<Call>& calls, int top) {
-    std::vector<int> xs;
-    for (const Call& c : calls) {
-        if (c.kind == Kind::Line && IsVertical(c) && c.from.y == top) xs.push_back(c.from.x);
-    }
-    return xs;
+// The whole scale of a ruler at 96 dots per inch.
+std::vector<Call> DrawRuler(const Rect& client, RulerUnit unit, std::int32_t zoom = 100,
+                            const Rect& clip = kAll) {
+    RecordingCanvas canvas(clip);
+    DrawRulerScale(canvas, client, unit, zoom, 96, 96);
+    return canvas.Calls();
 }
 
-std::vector<std::pair<std::string, Rect>> Texts(const std::vector<Call>& calls) {
-    std::vector<std::pair<std::string, Rect>> texts;
+Texts TextsOf(const std::vector<Call>& calls) {
+    Texts texts;
     for (const Call& c : calls) {
         if (c.kind == Kind::TextCentred) texts.emplace_back(c.text, c.box);
     }
     return texts;
 }
 
-struct ExtentCase {
-    const char* name;
-    Rect area;
-    ScaleSeries series;
-    bool across, down;  // whether the top/bottom pass and the side pass draw anything
-};
-
-const ExtentCase kExtentCases[] = {
-    {"Width30", {0, 0, 30, 20}, kFive, false, false},
-    {"Width31", {0, 0, 31, 20}, kFive, true, false},
-    {"Height40", {0, 0, 20, 40}, kFive, false, false},
-    {"Height41", {0, 0, 20, 41}, kFive, false, true},
-    {"StepEqualsHeight", {0, 0, 20, 41}, {41, 3, false}, false, false},
-    {"StepBelowHeight", {0, 0, 20, 41}, {40.5, 3, false}, false, true},
-    {"NumberedCentimetreAtZoom500", {-1, -1, 401, 49}, {50, 10, true}, true, false},
-    {"NumberedCentimetreAtZoom500Taller", {-1, -1, 401, 50}, {50, 10, true}, true, true},
-};
-
-void PrintTo(const ExtentCase& c, std::ostream* out) { *out << c.name; }
-
-class ScaleExtent : public testing::TestWithParam<ExtentCase> {};
-
-TEST_P(ScaleExtent, PassRunsOnlyWhenTheExtentAllows) {
-    const ExtentCase& c = GetParam();
-    bool across = false;
-    bool down = false;
-    for (const Call& line : Draw(c.area, c.series)) {
-        (IsVertical(line) ? across : down) = true;
+TEST(DrawScale, PassesRunOnlyWhenTheExtentAllows) {
+    constexpr ScaleSeries kFive{5, 3, false};
+    constexpr ScaleSeries kCm{50, 10, true};  // the numbered centimetres at zoom 500
+    // Whether marks run along the top and bottom, and along the sides.
+    const struct { Rect area; ScaleSeries series; std::pair<bool, bool> drawn; } cases[] = {
+        {{0, 0, 30, 20}, kFive, {false, false}}, {{0, 0, 31, 20}, kFive, {true, false}},
+        {{0, 0, 20, 40}, kFive, {false, false}}, {{0, 0, 20, 41}, kFive, {false, true}},
+        // Down the sides the extent must also exceed the step.
+        {{0, 0, 20, 41}, {41, 3, false}, {false, false}},
+        {{0, 0, 20, 41}, {40.5, 3, false}, {false, true}},
+        {{-1, -1, 401, 49}, kCm, {true, false}}, {{-1, -1, 401, 50}, kCm, {true, true}},
+    };
+    for (const auto& c : cases) {
+        std::pair<bool, bool> drawn;
+        for (const Call& l : Draw(c.area, c.series)) {
+            if (l.kind == Kind::Line) (IsVertical(l) ? drawn.first : drawn.second) = true;
+        }
+        EXPECT_EQ(drawn, c.drawn) << testing::PrintToString(c.area) << " step " << c.series.step;
     }
-    EXPECT_EQ(across, c.across);
-    EXPECT_EQ(down, c.down);
 }
 
-INSTANTIATE_TEST_SUITE_P(Boundaries, ScaleExtent, testing::ValuesIn(kExtentCases),
-                         [](const auto& info) { return std::string(info.param.name); });
-
-TEST(RulerScale, PixelRuler400By40) {
-    RecordingCanvas canvas;
-    DrawRulerScale(canvas, {0, 0, 400, 40}, UnitPixel, 100, 96, 96);
-    const std::vector<Call> lines = canvas.Of(Kind::Line);
-    std::set<std::pair<int, int>> topAndBottom, sides;  // (coordinate, tick length)
-    for (const Call& l : lines) {
-        if (IsVertical(l) && l.from.y == -1) topAndBottom.insert({l.from.x, l.to.y + 1});
-        if (!IsVertical(l) && l.from.x == -1) sides.insert({l.from.y, l.to.x + 1});
+TEST(DrawScale, PixelRuler400By40) {
+    const std::vector<Call> calls = DrawRuler({0, 0, 400, 40}, UnitPixel);
+    std::set<std::pair<int, int>> top, left;  // (position, tick length)
+    for (const Call& l : calls) {
+        if (l.kind == Kind::Line && l.from.y == -1) top.insert({l.from.x, l.to.y + 1});
+        if (l.kind == Kind::Line && l.from.x == -1) left.insert({l.from.y, l.to.x + 1});
     }
+    auto count = [&](Point from, Point to) {
+        return std::count(calls.begin(), calls.end(), Call{Kind::Line, 0, from, to});
+    };
     for (int x = 0; x <= 400; x += 5) {
-        const Call bottom{Kind::Line, {x, 38}, {x, 41}, {}, {}, {}, 0, Canvas::Font::Dialog};
-        const Call top{Kind::Line, {x, -1}, {x, 2}, {}, {}, {}, 0, Canvas::Font::Dialog};
-        EXPECT_NE(std::find(lines.begin(), lines.end(), bottom), lines.end()) << x;
-        EXPECT_NE(std::find(lines.begin(), lines.end(), top), lines.end()) << x;
+        EXPECT_EQ(count({x, 38}, {x, 41}), 1) << x;
+        EXPECT_EQ(count({x, -1}, {x, 2}), 1) << x;
     }
-    EXPECT_EQ(topAndBottom.size(), 81u + 41 + 9 + 5);
-    EXPECT_EQ(topAndBottom.rbegin()->first, 400);
-
-    const std::set<std::pair<int, int>> expectedSides{{5, 3},  {10, 3}, {15, 3}, {20, 3},
-                                                      {25, 3}, {30, 3}, {35, 3}, {40, 3},
-                                                      {10, 5}, {20, 5}, {30, 5}, {40, 5}};
-    EXPECT_EQ(sides, expectedSides);
-    EXPECT_EQ(lines.size(), 2 * (topAndBottom.size() + sides.size()));
-
-    const std::vector<std::pair<std::string, Rect>> expectedTexts{
-        {"0", {-15, 10, 15, 30}},    {"100", {85, 10, 115, 30}}, {"200", {185, 10, 215, 30}},
-        {"300", {285, 10, 315, 30}}, {"400", {385, 10, 415, 30}}};
-    EXPECT_EQ(Texts(canvas.Calls()), expectedTexts);
+    EXPECT_EQ(top.size(), 81u + 41 + 9 + 5);
+    EXPECT_EQ(top.rbegin()->first, 400);
+    EXPECT_EQ(left, (decltype(left){{5, 3}, {10, 3}, {15, 3}, {20, 3}, {25, 3}, {30, 3}, {35, 3},
+                                    {40, 3}, {10, 5}, {20, 5}, {30, 5}, {40, 5}}));
+    const Texts texts = TextsOf(calls);
+    // Each mark also at the opposite edge, and nothing else.
+    EXPECT_EQ(calls.size(), 2 * (top.size() + left.size()) + texts.size());
+    EXPECT_EQ(texts, (Texts{{"0", {-15, 10, 15, 30}}, {"100", {85, 10, 115, 30}},
+                            {"200", {185, 10, 215, 30}}, {"300", {285, 10, 315, 30}},
+                            {"400", {385, 10, 415, 30}}}));
 }
 
-struct NumberCase {
-    const char* name;
-    RulerUnit unit;
-    std::int32_t zoom;
-    std::vector<std::pair<std::string, int>> first;  // first numbers and their x
-};
+// Numbers count whole units at truncated positions, in one box or, above 70 pixels across,
+// in two boxes, one by each edge.
+TEST(DrawScale, NumbersCountWholeUnitsInOneBoxOrTwo) {
+    const struct { RulerUnit unit; std::int32_t zoom; std::vector<int> xs; } cases[] = {
+        {UnitCentimetre, 100, {0, 37, 75, 113}},
+        {UnitCentimetre, 120, {0, 45, 90, 136}},
+        {UnitInch, 100, {0, 96, 192, 288, 384}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "unit " << c.unit << " zoom " << c.zoom);
+        const Texts texts = TextsOf(DrawRuler({0, 0, 400, 40}, c.unit, c.zoom));
+        ASSERT_GE(texts.size(), c.xs.size());
+        for (std::size_t i = 0; i < c.xs.size(); ++i) {
+            EXPECT_EQ(texts[i].first, std::to_string(i));
+            EXPECT_EQ(texts[i].second, (Rect{c.xs[i] - 15, 10, c.xs[i] + 15, 30})) << i;
+        }
+    }
+    const struct { Rect area; const char* text; std::vector<Rect> boxes; } boxes[] = {
+        {{0, 0, 200, 70}, "0", {{-15, 25, 15, 45}}},
+        {{0, 0, 200, 71}, "0", {{-15, 10, 15, 30}, {-15, 41, 15, 61}}},
+        {{0, 0, 70, 150}, "100", {{25, 85, 45, 115}}},
+        {{0, 0, 71, 150}, "100", {{10, 85, 40, 115}, {31, 85, 71, 115}}},  // right box to the edge
+    };
+    for (const auto& b : boxes) {
+        std::vector<Rect> drawn;
+        for (const auto& [text, box] : TextsOf(Draw(b.area, {100, 10, true}))) {
+            if (text == b.text) drawn.push_back(box);
+        }
+        EXPECT_EQ(drawn, b.boxes) << testing::PrintToString(b.area);
+    }
+}
 
-void PrintTo(const NumberCase& c, std::ostream* out) { *out << c.name; }
+// At 96 dots per inch the eighth inches lie 12 pixels apart, up to the last whose number box
+// could still reach the far edge; nothing lies past it, along either edge.
+TEST(DrawScale, StopsAtTheFarEdgeOfALongInchRuler) {
+    std::vector<int> eighths, twelves;
+    for (const Call& c : DrawRuler({0, 0, 2000, 2000}, UnitInch)) {
+        const Point at = c.kind == Kind::Line ? c.from : Point{c.box.left + 15, c.box.top + 15};
+        EXPECT_LT(std::max(at.x, at.y) - 15, 2001);
+        if (c.kind == Kind::Line && c.from.y == -1 && c.to.y == 2) eighths.push_back(c.from.x);
+    }
+    for (int x = 0; x <= 2004; x += 12) twelves.push_back(x);
+    EXPECT_EQ(eighths, twelves);
+}
 
-class ScaleNumbers : public testing::TestWithParam<NumberCase> {};
+TEST(DrawScale, UnusableInputDrawsNothingAndEnds) {
+    constexpr Rect kSquare{-1, -1, 401, 401};
+    constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+    constexpr double kInf = std::numeric_limits<double>::infinity();
+    const std::pair<double, UnitMetrics> series[] = {
+        {0.0, kPixels}, {-5.0, kPixels}, {kNaN, kPixels}, {kInf, kPixels},
+        {5.0, {0, 1.0}}, {5.0, {1, kNaN}}, {5.0, {1, -1.0}},
+    };
+    for (const auto& [step, m] : series) {
+        EXPECT_TRUE(Draw(kSquare, {step, 3, true}, m).empty()) << step << ' ' << m.pixelsPerUnitY;
+    }
+    // Centimetres at a zoom below 1 have no usable step; an unknown unit has no series.
+    const struct { RulerUnit unit; std::int32_t zoom; } rulers[] = {
+        {UnitCentimetre, 0}, {UnitCentimetre, -5},
+        {UnitCentimetre, std::numeric_limits<std::int32_t>::min()}, {RulerUnit{4}, 100}};
+    for (const auto& r : rulers) EXPECT_TRUE(DrawRuler(kSquare, r.unit, r.zoom).empty()) << r.zoom;
+    // A step too small to move a mark off 0, outside the clip: the run still ends.
+    EXPECT_TRUE(Draw(kSquare, {1e-300, 3, false}, kPixels, {100, 100, 110, 110}).empty());
+}
 
-TEST_P(ScaleNumbers, CountWholeUnitsAtTruncatedPositions) {
-    const NumberCase& c = GetParam();
+TEST(DrawScale, DrawsExactlyWhatTouchesTheClipBox) {
+    const struct { Rect client; RulerUnit unit; Rect clip; } cases[] = {
+        {{0, 0, 400, 120}, UnitPixel, {195, 0, 205, 12}},         // top middle
+        {{0, 0, 400, 120}, UnitPixel, {112, 20, 113, 21}},        // inside a number box
+        {{0, 0, 400, 300}, UnitPixel, {0, 95, 30, 130}},          // left side
+        {{0, 0, 400, 120}, UnitCentimetre, {170, 28, 362, 92}},   // the magnifier
+        {{0, 0, 300, 300}, UnitCentimetre, {280, 30, 300, 200}},  // right side
+        {{0, 0, 500, 200}, UnitInch, {0, 180, 500, 200}},         // bottom
+        {{0, 0, 400, 120}, UnitPixel, {900, 900, 950, 950}},      // outside
+    };
+    for (const auto& c : cases) {
+        std::vector<Call> expected;
+        for (const Call& l : DrawRuler(c.client, c.unit)) {
+            // The pixels the text or the line (drawn towards larger coordinates) can change.
+            const Rect extent = l.kind == Kind::TextCentred ? l.box : Rect{l.from.x, l.from.y,
+                std::max(l.to.x, l.from.x + 1), std::max(l.to.y, l.from.y + 1)};
+            if (extent.Intersects(c.clip)) expected.push_back(l);
+        }
+        EXPECT_EQ(DrawRuler(c.client, c.unit, 100, c.clip), expected)
+            << testing::PrintToString(c.clip);
+    }
+}
+
+// Background first, then the scale in the tick colour, then black text for the panes.
+TEST(PaintRuler, FillsThenDrawsTheScaleInTheTickColourThenTurnsTheTextBlack) {
+    RulerView view;
+    view.client = {0, 0, 400, 40};
+    RecordingCanvas expected;
+    expected.Fill(view.client, kRulerBackground);
+    expected.SelectFont(Canvas::Font::Dialog);
+    expected.SelectPen(kTickColor);
+    expected.SelectTextColor(kTickColor);
+    DrawRulerScale(expected, view.client, view.unit, view.zoom, view.dpiX, view.dpiY);
+    expected.SelectTextColor(Rgb(0, 0, 0));
     RecordingCanvas canvas;
-    DrawRulerScale(canvas, {0, 0, 400, 40}, c.unit, c.zoom, 96, 96);
-    const auto texts = Texts(canvas.Calls());
-    ASSERT_GE(texts.size(), c.first.size());
-    for (std::size_t i = 0; i < c.first.size(); ++i) {
-        EXPECT_EQ(texts[i].first, c.first[i].first);
-        EXPECT_EQ(texts[i].second.left + 15, c.first[i].second) << texts[i].first;
-    }
+    PaintRuler(canvas, view);
+    const auto& calls = canvas.Calls();
+    const std::size_t n = expected.Calls().size();
+    ASSERT_GT(calls.size(), n);  // the distance pane follows
+    EXPECT_EQ(std::vector(calls.begin(), calls.begin() + n), expected.Calls());
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Units, ScaleNumbers,
-    testing::Values(NumberCase{"Centimetre", UnitCentimetre, 100, {{"0", 0}, {"1", 37}, {"2", 75}, {"3", 113}}},
-                    NumberCase{"CentimetreZoom120", UnitCentimetre, 120, {{"0", 0}, {"1", 45}, {"2", 90}, {"3", 136}}},
-                    NumberCase{"Inch", UnitInch, 100, {{"0", 0}, {"1", 96}, {"2", 192}, {"3", 288}, {"4", 384}}}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-TEST(RulerScale, EighthInchesLie12PixelsApartAt96Dpi) {
-    const std::vector<int> xs = TopMarks(Draw({-1, -1, 401, 41}, {0.125, 3, false}, {96, 96}), -1);
-    ASSERT_EQ(xs.size(), 35u);  // 0 .. 408, the last whose number box could reach the edge
-    for (std::size_t i = 0; i < xs.size(); ++i) EXPECT_EQ(xs[i], static_cast<int>(12 * i));
-}
-
-struct BoxCase {
-    const char* name;
-    Rect area;
-    std::string text;
-    std::vector<Rect> boxes;
-};
-
-void PrintTo(const BoxCase& c, std::ostream* out) { *out << c.name; }
-
-class NumberBoxes : public testing::TestWithParam<BoxCase> {};
-
-TEST_P(NumberBoxes, TwoBoxesOnlyAbove70) {
-    const BoxCase& c = GetParam();
-    std::vector<Rect> boxes;
-    for (const auto& [text, box] : Texts(Draw(c.area, kHundreds))) {
-        if (text == c.text) boxes.push_back(box);
-    }
-    EXPECT_EQ(boxes, c.boxes);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Heights, NumberBoxes,
-    testing::Values(BoxCase{"Height70", {0, 0, 200, 70}, "0", {{-15, 25, 15, 45}}},
-                    BoxCase{"Height71", {0, 0, 200, 71}, "0", {{-15, 10, 15, 30}, {-15, 41, 15, 61}}},
-                    BoxCase{"Width70", {0, 0, 70, 150}, "100", {{25, 85, 45, 115}}},
-                    // The right box reaches to the edge itself.
-                    BoxCase{"Width71", {0, 0, 71, 150}, "100", {{10, 85, 40, 115}, {31, 85, 71, 115}}}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-TEST(RulerScale, StopsAtTheFarEdgeOfALongInchRuler) {
-    RecordingCanvas canvas;
-    DrawRulerScale(canvas, {0, 0, 2000, 40}, UnitInch, 100, 96, 96);
-    int last = 0;
-    for (const Call& c : canvas.Calls()) {
-        const int x = c.kind == Kind::Line ? c.from.x : c.box.left + 15;
-        EXPECT_LT(x - 15, 2001);
-        last = std::max(last, x);
-    }
-    EXPECT_EQ(last, 2004);  // the last eighth whose number box could still reach the edge
-}
-
-struct BadCase {
-    const char* name;
-    double step;
-    UnitMetrics metrics;
-};
-
-void PrintTo(const BadCase& c, std::ostream* out) { *out << c.name; }
-
-class UnusableSeries : public testing::TestWithParam<BadCase> {};
-
-TEST_P(UnusableSeries, DrawsNothingAndEnds) {
-    const BadCase& c = GetParam();
-    EXPECT_TRUE(Draw({-1, -1, 401, 401}, {c.step, 3, true}, c.metrics).empty());
-}
-
-constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
-constexpr double kInf = std::numeric_limits<double>::infinity();
-
-INSTANTIATE_TEST_SUITE_P(
-    Steps, UnusableSeries,
-    testing::Values(BadCase{"Zero", 0.0, kPixels}, BadCase{"Negative", -5.0, kPixels},
-                    BadCase{"NaN", kNaN, kPixels}, BadCase{"Infinite", kInf, kPixels},
-                    BadCase{"NoPixelsPerUnit", 5.0, {0.0, 1.0}}, BadCase{"NaNMetrics", 5.0, {1.0, kNaN}},
-                    BadCase{"NegativeMetrics", 5.0, {1.0, -1.0}}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-TEST(RulerScale, CentimetresWithoutAUsableZoomDrawNothing) {
-    for (std::int32_t zoom : {0, -5, std::numeric_limits<std::int32_t>::min()}) {
-        RecordingCanvas canvas;
-        DrawRulerScale(canvas, {0, 0, 400, 400}, UnitCentimetre, zoom, 96, 96);
-        EXPECT_TRUE(canvas.Calls().empty()) << zoom;
-    }
-}
-
-TEST(RulerScale, TinyStepEnds) {
-    RecordingCanvas canvas({100, 100, 110, 110});  // every mark stays at 0, outside the clip
-    DrawScale(canvas, {-1, -1, 401, 401}, {1e-300, 3, false}, UnitPixel, 100, kPixels);
-    EXPECT_TRUE(canvas.Calls().empty());
-}
-
-TEST(RulerScale, UnknownUnitDrawsNothing) {
-    RecordingCanvas canvas;
-    DrawRulerScale(canvas, {0, 0, 400, 400}, static_cast<RulerUnit>(4), 100, 96, 96);
-    EXPECT_TRUE(canvas.Calls().empty());
-}
-
-// The pixels a recorded line or text can change.
-Rect Extent(const Call& c) {
-    if (c.kind == Kind::TextCentred) return c.box;
-    return IsVertical(c) ? Rect{c.from.x, c.from.y, c.from.x + 1, c.to.y}
-                         : Rect{c.from.x, c.from.y, c.to.x, c.from.y + 1};
-}
-
-struct ClipCase {
-    const char* name;
-    Rect client;
-    RulerUnit unit;
-    Rect clip;
-};
-
-void PrintTo(const ClipCase& c, std::ostream* out) { *out << c.name; }
-
-class ClipCulling : public testing::TestWithParam<ClipCase> {};
-
-TEST_P(ClipCulling, DrawsExactlyWhatTouchesTheClipBox) {
-    const ClipCase& c = GetParam();
-    RecordingCanvas full;
-    DrawRulerScale(full, c.client, c.unit, 100, 96, 96);
-    std::vector<Call> expected;
-    for (const Call& call : full.Calls()) {
-        if (Extent(call).Intersects(c.clip)) expected.push_back(call);
-    }
-    RecordingCanvas clipped(c.clip);
-    DrawRulerScale(clipped, c.client, c.unit, 100, 96, 96);
-    EXPECT_EQ(clipped.Calls(), expected);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Clips, ClipCulling,
-    testing::Values(ClipCase{"TopMiddle", {0, 0, 400, 120}, UnitPixel, {195, 0, 205, 12}},
-                    ClipCase{"InsideNumberBox", {0, 0, 400, 120}, UnitPixel, {112, 20, 113, 21}},
-                    ClipCase{"LeftSide", {0, 0, 400, 300}, UnitPixel, {0, 95, 30, 130}},
-                    ClipCase{"Magnifier", {0, 0, 400, 120}, UnitCentimetre, {170, 28, 362, 92}},
-                    ClipCase{"RightSideCm", {0, 0, 300, 300}, UnitCentimetre, {280, 30, 300, 200}},
-                    ClipCase{"BottomInch", {0, 0, 500, 200}, UnitInch, {0, 180, 500, 200}},
-                    ClipCase{"Outside", {0, 0, 400, 120}, UnitPixel, {900, 900, 950, 950}}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

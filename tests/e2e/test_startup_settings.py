@@ -1,164 +1,76 @@
-"""The ruler's first start, the three settings it keeps in the registry, the ways it ends, its
-first picture, and that the program runs on a bare Windows."""
+"""The ruler's first start and picture, the settings it keeps in the registry, how it ends, and that it runs alone."""
 import re
 import shutil
-from pathlib import Path
 
 import pytest
 
-from peresources import RT_MANIFEST, read_resources
-from winebench import SETTINGS_KEY, RegValue, click, press_keys, run_tool, wait_for_pixel
+from winebench import (BACKGROUND, IDCANCEL, SETTINGS_KEY, TICK, Velmar, centre, child, click, inside,
+                       press_keys, run, settings, size, wait_for_pixel)
 
-WS_POPUP = 0x80000000
-WS_CAPTION = 0x00C00000  # WS_BORDER | WS_DLGFRAME
-WS_SYSMENU = 0x00080000
-WS_THICKFRAME = 0x00040000
-IDCANCEL = 2
-
-BACKGROUND = (0, 255, 255)
-TICK = (64, 64, 64)
+WS_POPUP, WS_CAPTION, WS_SYSMENU, WS_THICKFRAME = 0x80000000, 0x00C00000, 0x00080000, 0x00040000
+DEFAULTS, KEPT, KEPT_MM = settings(), settings("1", "INCH", 150), settings("0", "MM", 120)
 
 
-def settings(slider: str, unit: str, zoom: int) -> dict:
-    return {"MitTransparentSlider": RegValue("REG_SZ", slider), "Einheit": RegValue("REG_SZ", unit),
-            "Zoom": RegValue("REG_DWORD", zoom)}
-
-
-DEFAULTS = settings("0", "PIX", 100)
-
-
-def size(rect) -> tuple:
-    return rect[2] - rect[0], rect[3] - rect[1]
-
-
-def centre(rect) -> tuple:
-    return (rect[0] + rect[2]) // 2, (rect[1] + rect[3]) // 2
-
-
-def close_button(window: dict) -> dict:
-    buttons = [child for child in window["children"] if child["id"] == IDCANCEL]
-    assert len(buttons) == 1, f"expected one close button (id 2), found {window['children']}"
-    return buttons[0]
-
-
-def end_with_escape(window: dict) -> None:
-    click(*centre(window["rect"]))  # no window manager: the click gives the ruler the keyboard
-    press_keys("Escape")
-
-
-def end_with_close_button(window: dict) -> None:
-    click(*centre(close_button(window)["rect"]))
-
-
-def store(prefix, values: dict) -> None:
-    for name, value in values.items():
-        prefix.reg_add(SETTINGS_KEY, name, value.type, value.data)
-    stored = prefix.reg_query(SETTINGS_KEY) or {}
-    assert all(stored.get(name) == value for name, value in values.items()), stored
-
-
-def saved_settings(prefix) -> dict:
-    values = prefix.reg_query(SETTINGS_KEY)
-    assert values is not None, "the settings key does not exist"
-    return {name: values.get(name) for name in DEFAULTS}
-
-
-def run_and_end(velmar, end) -> None:
-    end(velmar.start())
-    assert velmar.wait_exit() == 0, f"the ruler did not exit cleanly:\n{velmar.output()}"
-
-
-# --- first start ---------------------------------------------------------------------------
-
-def test_first_start_creates_the_settings_key(prefix, velmar):
-    assert prefix.reg_query(SETTINGS_KEY) is None, "a fresh prefix already holds the settings key"
-    velmar.start()
-    assert prefix.reg_query(SETTINGS_KEY) is not None, "the running ruler has not created its key"
-    velmar.assert_running("while its key was looked at")
-
-
-def test_default_ruler_is_a_centred_topmost_borderless_strip(velmar):
+def test_first_start_creates_the_key_and_shows_a_centred_topmost_borderless_strip(velmar):
+    assert velmar.prefix.reg_query(SETTINGS_KEY) is None, "a fresh prefix already holds the settings key"
     window = velmar.start()
-    assert window["title"] == "Velmar"
+    assert velmar.prefix.reg_query(SETTINGS_KEY) is not None, "the running ruler has not created its key"
     assert window["topmost"], "the ruler is not topmost"
-    assert window["style"] & WS_POPUP, f"style {window['style']:#x} is not a popup"
-    assert window["style"] & (WS_CAPTION | WS_THICKFRAME | WS_SYSMENU) == 0, \
-        f"style {window['style']:#x} has a caption, border, frame or system menu"
+    assert window["style"] & WS_POPUP and not window["style"] & (WS_CAPTION | WS_THICKFRAME | WS_SYSMENU), \
+        f"style {window['style']:#x} is no popup, or has a caption, border, frame or system menu"
     assert window["client"] == window["rect"], "the client area is not the whole window"
 
     width, height = size(window["rect"])
-    assert 30 <= height <= 50, f"height {height}"
-    assert 440 <= width <= 540, f"width {width}"
-    work = velmar.probe.screen()["workarea"]
-    work_width, work_height = size(work)
-    assert abs(window["rect"][0] - (work[0] + (work_width - width) // 2)) <= 3, (window["rect"], work)
-    assert abs(window["rect"][1] - (work[1] + (work_height - height) // 2)) <= 3, (window["rect"], work)
+    assert 440 <= width <= 540 and 30 <= height <= 50, (width, height)
+    work = window["workarea"]
+    centred = (work[0] + (size(work)[0] - width) // 2, work[1] + (size(work)[1] - height) // 2)
+    assert all(abs(a - b) <= 3 for a, b in zip(window["rect"], centred)), (window["rect"], work)
 
-    button = close_button(window)
+    button = child(window, IDCANCEL)
     assert button["class"].lower() == "button" and button["visible"]
-    assert window["rect"][2] - button["rect"][2] == 5, "close button not 5 px from the right edge"
-    assert button["rect"][1] - window["rect"][1] == 5, "close button not 5 px below the top"
-    assert [child["id"] for child in window["children"] if child["visible"]] == [IDCANCEL], \
+    assert (window["rect"][2] - button["rect"][2], button["rect"][1] - window["rect"][1]) == (5, 5), \
+        "the close button is not 5 px from the right edge and 5 px below the top"
+    assert [control["id"] for control in window["children"] if control["visible"]] == [IDCANCEL], \
         "a thin ruler shows no control besides the close button"
+    velmar.assert_running("after its start")
 
 
 # --- settings kept from run to run --------------------------------------------------------
 
-KEPT = settings("1", "INCH", 150)
-KEPT_CENTIMETRES = settings("0", "MM", 120)
+def close_with_button(velmar):
+    click(*centre(child(velmar.window(), IDCANCEL)["rect"]))
 
 
-@pytest.mark.parametrize("stored, end, expected", [
-    pytest.param({}, end_with_escape, DEFAULTS, id="first-run-escape-writes-defaults"),
-    pytest.param(KEPT, end_with_escape, KEPT, id="inch-kept-by-escape"),
-    pytest.param(KEPT, end_with_close_button, KEPT, id="inch-kept-by-close-button"),
-    pytest.param(KEPT_CENTIMETRES, end_with_close_button, KEPT_CENTIMETRES, id="mm-kept-by-close-button"),
-])
-def test_settings_are_restored_and_written_back(prefix, velmar, stored, end, expected):
-    store(prefix, stored)
-    run_and_end(velmar, end)
-    assert saved_settings(prefix) == expected
-
-
-def huge_unit(prefix, tmp_path: Path) -> None:
-    """An "Einheit" text of 100 KB, imported from a .reg file: too long for a command line."""
-    reg_file = tmp_path / "huge.reg"
-    reg_file.write_text("Windows Registry Editor Version 5.00\r\n\r\n"
-                        "[HKEY_CURRENT_USER\\Software\\zp-r\\Velmar\\Option]\r\n"
-                        f"\"Einheit\"=\"{'INCH' * 25000}\"\r\n", encoding="ascii")
-    prefix.reg_import(reg_file)
-    assert len(prefix.reg_query(SETTINGS_KEY)["Einheit"].data) == 100000
-
-
-def stored_value(name: str, kind: str, data):
-    return lambda prefix, tmp_path: store(prefix, {name: RegValue(kind, data)})
-
-
-@pytest.mark.parametrize("corrupt", [
-    pytest.param(stored_value("Zoom", "REG_BINARY", bytes(range(1, 17))), id="zoom-16-byte-binary"),
-    pytest.param(stored_value("Zoom", "REG_DWORD", 0xFFFFFFF6), id="zoom-negative"),
-    pytest.param(stored_value("Zoom", "REG_DWORD", 0), id="zoom-zero"),
-    pytest.param(stored_value("Einheit", "REG_SZ", "mm"), id="unit-lower-case-mm"),
-    pytest.param(stored_value("Einheit", "REG_SZ", "CM"), id="unit-cm"),
-    pytest.param(stored_value("MitTransparentSlider", "REG_SZ", "1 "), id="slider-one-and-blank"),
-    pytest.param(huge_unit, id="unit-100-kb"),
-])
-def test_malformed_settings_give_defaults(prefix, velmar, tmp_path, corrupt):
-    corrupt(prefix, tmp_path)
-    run_and_end(velmar, end_with_escape)
-    assert saved_settings(prefix) == DEFAULTS
-
-
-def test_enter_leaves_the_ruler_shown_and_working(prefix, velmar):
-    window = velmar.start()
-    click(*centre(window["rect"]))
+def enter_then_escape(velmar):
+    velmar.focus()
     press_keys("Return")
     # Starting the probe under Wine takes far longer than the ruler needs for one key.
     assert velmar.window()["visible"], "Return hid the ruler"
-    velmar.assert_running("after Return")
     press_keys("Escape")  # a hidden ruler would no longer have the keyboard
-    assert velmar.wait_exit() == 0
-    assert saved_settings(prefix) == DEFAULTS
+
+
+@pytest.mark.parametrize("stored, end, expected", [
+    pytest.param({}, Velmar.end, DEFAULTS, id="first-run-escape-writes-defaults"),
+    pytest.param({}, enter_then_escape, DEFAULTS, id="enter-leaves-the-ruler-working"),
+    pytest.param(KEPT, Velmar.end, KEPT, id="inch-kept-by-escape"),
+    pytest.param(KEPT, close_with_button, KEPT, id="inch-kept-by-close-button"),
+    pytest.param(KEPT_MM, close_with_button, KEPT_MM, id="mm-kept-by-close-button"),
+    *[pytest.param({name: (kind, data)}, Velmar.end, DEFAULTS, id=f"malformed-{what}") for what, name, kind, data in [
+        ("zoom-16-byte-binary", "Zoom", "REG_BINARY", bytes(range(1, 17))),
+        ("zoom-negative", "Zoom", "REG_DWORD", 0xFFFFFFF6),
+        ("zoom-zero", "Zoom", "REG_DWORD", 0),
+        ("unit-lower-case-mm", "Einheit", "REG_SZ", "mm"),
+        ("unit-cm", "Einheit", "REG_SZ", "CM"),
+        ("slider-one-and-blank", "MitTransparentSlider", "REG_SZ", "1 "),
+        ("unit-100-kb", "Einheit", "REG_SZ", "INCH" * 25000),
+    ]],
+])
+def test_settings_are_read_at_start_and_written_back_at_the_end(velmar, stored, end, expected):
+    velmar.store(stored)
+    velmar.start()
+    end(velmar)
+    velmar.wait_exit()
+    assert velmar.saved() == expected
 
 
 # --- the first picture ---------------------------------------------------------------------
@@ -168,32 +80,13 @@ DISTANCE_PANE = (45, 14, 85, 34)
 
 
 def on_tick(x: int, y: int, width: int, height: int) -> bool:
-    """Whether the pixel scale marks client pixel (x, y). The scale's rectangle lies one pixel
-    outside the window, so a tick of length n shows n - 1 pixels; the left and right edges are
-    marked only when the scale is more than 40 high, from the first step on."""
+    """Whether the pixel scale marks client pixel (x, y)."""
+    # The scale's rectangle lies one pixel outside the window, so a tick of length n shows n - 1
+    # pixels; the left and right edges are marked only when the scale is more than 40 high.
     extent = height + 2
-    for step, length in PIXEL_SERIES:
-        if x % step == 0 and (y <= length - 2 or y >= height + 1 - length):
-            return True
-        if extent > 40 and extent > step and y >= step and y % step == 0 \
-                and (x <= length - 2 or x >= width + 1 - length):
-            return True
-    return False
-
-
-def inside(x: int, y: int, box) -> bool:
-    return box[0] <= x < box[2] and box[1] <= y < box[3]
-
-
-def sample_points(width: int, height: int) -> list:
-    """Client pixels where the scale decides the colour: numbered marks, their ends and gaps."""
-    points = []
-    for x in range(0, width, 100):
-        points += [(x, y) for y in range(10)] + [(x, y) for y in range(height - 10, height)]
-        points += [(x + 2, 0), (x + 2, height - 1)]
-    points += [(5, 0), (5, 1), (5, 2), (150, height // 2)] + [(150, y) for y in range(8)]
-    points += [(x, 5) for x in (0, 1, 2, width - 3, width - 2, width - 1)]
-    return [(x, y) for x, y in points if 0 <= x < width and 0 <= y < height]
+    return any((x % step == 0 and (y <= length - 2 or y >= height + 1 - length))
+               or (extent > 40 and extent > step and y >= step and y % step == 0
+                   and (x <= length - 2 or x >= width + 1 - length)) for step, length in PIXEL_SERIES)
 
 
 def test_default_ruler_shows_the_pixel_scale(velmar, tmp_path):
@@ -202,21 +95,22 @@ def test_default_ruler_shows_the_pixel_scale(velmar, tmp_path):
     width, height = size(window["client"])
     shot = wait_for_pixel(tmp_path / "screen.ppm", left + 150, top + height // 2, BACKGROUND)
 
+    # Where the scale decides the colour: numbered marks, their ends and the gaps beside them.
+    points = [(5, 0), (5, 1), (5, 2), (150, height // 2)] + [(150, y) for y in range(8)]
+    points += [(x, 5) for x in (0, 1, 2, width - 3, width - 2, width - 1)]
+    for x in range(0, width, 100):
+        points += [(x, y) for y in [*range(10), *range(height - 10, height)]] + [(x + 2, 0), (x + 2, height - 1)]
     middle = -1 + (height + 2) // 2  # numbers of a thin ruler sit in one row, centred here
-    number_boxes = [(x - 15, middle - 10, x + 15, middle + 10) for x in range(0, width + 1, 100)]
-    button = close_button(window)["rect"]
-    button = (button[0] - left, button[1] - top, button[2] - left, button[3] - top)
+    numbers = [(x - 15, middle - 10, x + 15, middle + 10) for x in range(0, width + 1, 100)]
+    button = [edge - origin for edge, origin in zip(child(window, IDCANCEL)["rect"], (left, top) * 2)]
     wrong = []
-    for x, y in sample_points(width, height):
+    for x, y in points:
         expected = TICK if on_tick(x, y, width, height) else BACKGROUND
-        if inside(x, y, DISTANCE_PANE) or inside(x, y, button):
-            continue
-        if expected == BACKGROUND and any(inside(x, y, box) for box in number_boxes):
-            continue  # a number may ink this pixel
-        actual = shot.pixel(left + x, top + y)
-        if actual != expected:
-            wrong.append(f"({x}, {y}): {actual}, expected {expected}")
-    assert not wrong, f"{width}x{height} ruler, screenshot {shot.path}:\n" + "\n".join(wrong)
+        hidden = inside(x, y, DISTANCE_PANE) or inside(x, y, button) or \
+            (expected == BACKGROUND and any(inside(x, y, box) for box in numbers))  # a number may ink it
+        if 0 <= x < width and 0 <= y < height and not hidden and shot.pixel(left + x, top + y) != expected:
+            wrong.append(f"({x}, {y}): {shot.pixel(left + x, top + y)}, expected {expected}")
+    assert not wrong, f"{width}x{height} ruler, {shot}:\n" + "\n".join(wrong)
 
 
 # --- the program runs alone ----------------------------------------------------------------
@@ -229,16 +123,15 @@ WINDOWS_DLLS = {"kernel32.dll", "user32.dll", "gdi32.dll", "comctl32.dll", "adva
 def test_imports_only_dlls_that_windows_provides(velmar_exe):
     objdump = shutil.which("x86_64-w64-mingw32-objdump")
     assert objdump, "x86_64-w64-mingw32-objdump is missing (binutils-mingw-w64-x86-64)"
-    run = run_tool([objdump, "-p", velmar_exe])
-    assert run.returncode == 0, run.stderr
-    dlls = [name.lower() for name in re.findall(r"DLL Name: (\S+)", run.stdout)]
+    imports = run([objdump, "-p", velmar_exe], check=True).stdout
+    dlls = [name.lower() for name in re.findall(r"DLL Name: (\S+)", imports)]
     assert "user32.dll" in dlls, f"no imports found: {dlls}"
     foreign = [name for name in dlls if name not in WINDOWS_DLLS and not name.startswith("api-ms-win-crt-")]
     assert not foreign, f"needs DLLs that Windows does not provide: {foreign}"
 
 
-def test_carries_exactly_one_manifest(velmar_exe):
-    manifests = [resource for resource in read_resources(velmar_exe) if resource.type == RT_MANIFEST]
-    assert len(manifests) == 1, f"{len(manifests)} manifests: {[(m.name, m.language) for m in manifests]}"
-    assert manifests[0].name == 1, "the loader applies only manifest 1 of an executable"
-    assert b"<assembly" in manifests[0].data
+def test_carries_exactly_one_manifest_named_1_which_the_loader_applies(velmar_exe):
+    resources = run(["x86_64-w64-mingw32-windres", "-i", velmar_exe, "-O", "rc"], check=True).stdout
+    manifests = re.findall(r"^(\S+) 24\b[^\n]*\nBEGIN\n(.*?)^END", resources, re.M | re.S)
+    assert [name for name, _ in manifests] == ["1"], f"manifests: {manifests!r:.400}"
+    assert "<assembly" in manifests[0][1]

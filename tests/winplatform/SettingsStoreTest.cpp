@@ -37,49 +37,37 @@ TEST_F(SettingsStoreTest, AReadCreatesTheKeyOfTheSection) {
     EXPECT_TRUE(CRegKey::Open(HKEY_CURRENT_USER, kKeyPath, KEY_READ));
 }
 
-TEST_F(SettingsStoreTest, TextsAreWrittenWithTheirTerminatingNul) {
+// Texts with their terminating NUL, integers as 4-byte DWORDs; both read back unchanged.
+TEST_F(SettingsStoreTest, WritesTextsWithTheirNulAndIntegersAsFourByteDwords) {
     WriteSettingString(kSection, "Einheit", "INCH");
-    const RegistryValue value = Raw("Einheit");
-    EXPECT_EQ(value.type, static_cast<std::uint32_t>(REG_SZ));
-    EXPECT_EQ(std::string(value.data.begin(), value.data.end()), std::string("INCH", 5));
-    EXPECT_EQ(ReadSettingString(kSection, "Einheit"), "INCH");
-}
-
-TEST_F(SettingsStoreTest, IntegersAreFourByteDwords) {
     WriteSettingInt(kSection, "Zoom", -7);
-    const RegistryValue value = Raw("Zoom");
-    EXPECT_EQ(value.type, static_cast<std::uint32_t>(REG_DWORD));
-    EXPECT_EQ(value.data.size(), 4u);
+    const RegistryValue text = Raw("Einheit");
+    EXPECT_EQ(text.type, static_cast<std::uint32_t>(REG_SZ));
+    EXPECT_EQ(std::string(text.data.begin(), text.data.end()), std::string("INCH", 5));
+    const RegistryValue zoom = Raw("Zoom");
+    EXPECT_EQ(zoom.type, static_cast<std::uint32_t>(REG_DWORD));
+    EXPECT_EQ(zoom.data.size(), 4u);
+    EXPECT_EQ(ReadSettingString(kSection, "Einheit"), "INCH");
     EXPECT_EQ(ReadSettingInt(kSection, "Zoom"), -7);
 }
 
-TEST_F(SettingsStoreTest, ValuesOfTheWrongTypeOrSizeReadAsMissing) {
+// Values of the wrong type or size read as missing; a text without NUL is read within its size.
+TEST_F(SettingsStoreTest, ReadsWrongTypesAndSizesAsMissing) {
     Put("Zoom", REG_BINARY, std::string(16, '\x7f'));
-    Put("Einheit", REG_DWORD, std::string("PIX\0", 4));
+    Put("Typed", REG_DWORD, std::string("PIX\0", 4));
     Put("MitTransparentSlider", REG_SZ, std::string(100000, '1'));
-    EXPECT_EQ(ReadSettingInt(kSection, "Zoom"), 0);
-    EXPECT_EQ(ReadSettingString(kSection, "Einheit"), "");
-    EXPECT_EQ(ReadSettingString(kSection, "MitTransparentSlider"), "");
-}
-
-TEST_F(SettingsStoreTest, ATextWithoutNulIsReadWithinItsSize) {
     Put("Einheit", REG_SZ, "MM");
+    EXPECT_EQ(ReadSettingInt(kSection, "Zoom"), 0);
+    EXPECT_EQ(ReadSettingString(kSection, "Typed"), "");
+    EXPECT_EQ(ReadSettingString(kSection, "MitTransparentSlider"), "");
     EXPECT_EQ(ReadSettingString(kSection, "Einheit"), "MM");
 }
 
-TEST(RegKey, QueryRefusesValuesAboveTheLimitWithoutLoadingThem) {
-    HKEY raw = nullptr;
-    ASSERT_EQ(::RegCreateKeyExA(HKEY_CURRENT_USER, kKeyPath, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &raw, nullptr),
-              ERROR_SUCCESS);
-    const std::string bytes(kMaxSettingBytes + 1, 'x');
-    ::RegSetValueExA(raw, "Big", 0, REG_BINARY, reinterpret_cast<const BYTE*>(bytes.data()),
-                     static_cast<DWORD>(bytes.size()));
-    ::RegCloseKey(raw);
-
+TEST_F(SettingsStoreTest, QueryRefusesValuesAboveTheLimitWithoutLoadingThem) {
+    Put("Big", REG_BINARY, std::string(kMaxSettingBytes + 1, 'x'));
     CRegKey key = CRegKey::Open(HKEY_CURRENT_USER, kKeyPath, KEY_READ);
     EXPECT_FALSE(key.Query("Big", kMaxSettingBytes).has_value());
     EXPECT_EQ(key.Query("Big", kMaxSettingBytes + 1)->data.size(), kMaxSettingBytes + 1);
-    ::RegDeleteKeyA(HKEY_CURRENT_USER, kKeyPath);
 }
 
 }  // namespace

@@ -1,51 +1,39 @@
 // velmar_probe: a small console helper for the end-to-end tests. Run under Wine in the same
-// prefix as the ruler, it reports what Windows itself knows about a window as one JSON
-// object on stdout, or puts a plain coloured window on the screen.
+// prefix as the ruler, it reports what Windows itself knows about windows as one JSON object
+// on stdout, puts a plain coloured window on the screen, or places a window.
 //
-//   velmar_probe window <title>                  rectangles, styles and child controls
-//   velmar_probe layered <title>                 GetLayeredWindowAttributes and the exstyle
-//   velmar_probe screen                          screen size, work area and logical dpi
+//   velmar_probe window <title>      rectangles, styles, alpha, focus and child controls of the
+//                                    window, and the screen's work area and logical dpi
+//   velmar_probe texts <title>       every shown top-level window with that title, its controls'
+//                                    live texts and check states included
 //   velmar_probe colorwindow <x> <y> <w> <h> <RRGGBB>
-//                                                a topmost borderless window of one colour,
-//                                                kept until the process is ended
+//                                    a topmost borderless window of one colour, kept until the
+//                                    process is ended
+//   velmar_probe place <title> <x> <y> <w> <h>
+//                                    moves and sizes a window, as a benchmark's set-up does
 // Exit codes: 0 done, 1 bad arguments, 2 no window with that title.
 #include <windows.h>
 
-#include <cstdint>
 #include <cstdio>
 #include <cwchar>
 #include <string>
+#include <utility>
 
 namespace {
 
 constexpr int kExitUsage = 1;
 constexpr int kExitNoWindow = 2;
 
-std::string Utf8(const std::wstring& text) {
-    if (text.empty())
-        return {};
-    int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0,
-                                   nullptr, nullptr);
-    std::string result(static_cast<size_t>(size), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), result.data(), size,
-                        nullptr, nullptr);
-    return result;
-}
-
-// A JSON string literal: quotes, backslashes and control characters escaped.
+// A JSON string literal; everything outside printable ASCII goes as \u escapes.
 std::string Quoted(const std::wstring& text) {
     std::string result = "\"";
-    for (char c : Utf8(text)) {
-        if (c == '"' || c == '\\') {
+    for (const wchar_t c : text) {
+        char escaped[8] = {static_cast<char>(c), '\0'};
+        if (c < 0x20 || c > 0x7E)
+            std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned>(c));
+        if (c == L'"' || c == L'\\')
             result += '\\';
-            result += c;
-        } else if (static_cast<unsigned char>(c) < 0x20) {
-            char escaped[8];
-            std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
-            result += escaped;
-        } else {
-            result += c;
-        }
+        result += escaped;
     }
     return result + "\"";
 }
@@ -58,7 +46,7 @@ std::string RectJson(const RECT& rect) {
 
 std::string Bool(bool value) { return value ? "true" : "false"; }
 
-std::string Number(unsigned long long value) { return std::to_string(value); }
+std::string Field(const char* name, const std::string& json) { return ", \"" + std::string(name) + "\": " + json; }
 
 std::wstring TextOf(HWND hwnd) {
     wchar_t text[512] = L"";
@@ -66,117 +54,101 @@ std::wstring TextOf(HWND hwnd) {
     return text;
 }
 
-std::wstring ClassOf(HWND hwnd) {
-    wchar_t name[256] = L"";
-    GetClassNameW(hwnd, name, 256);
-    return name;
+// Sent rather than read from the system's copy: an edit's text lives in the control.
+LRESULT Ask(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    DWORD_PTR result = 0;
+    return SendMessageTimeoutW(hwnd, message, wParam, lParam, SMTO_ABORTIFHUNG, 5000, &result) ? result : -1;
 }
 
-// The client area in screen coordinates, comparable with the window rectangle.
-RECT ClientOnScreen(HWND hwnd) {
-    RECT rect{};
-    GetClientRect(hwnd, &rect);
-    MapWindowPoints(hwnd, nullptr, reinterpret_cast<POINT*>(&rect), 2);
-    return rect;
-}
-
-std::string ChildJson(HWND child) {
+// Id, class, rectangle and visibility; with live, also the text and check state.
+std::string ChildJson(HWND child, bool live) {
     RECT rect{};
     GetWindowRect(child, &rect);
-    return "{\"id\": " + std::to_string(GetDlgCtrlID(child)) + ", \"class\": " + Quoted(ClassOf(child)) +
-           ", \"rect\": " + RectJson(rect) + ", \"visible\": " + Bool(IsWindowVisible(child) != FALSE) +
-           ", \"style\": " + Number(static_cast<DWORD>(GetWindowLongW(child, GWL_STYLE))) + "}";
-}
-
-// Direct children only, in Z order.
-std::string ChildrenJson(HWND parent) {
-    std::string result = "[";
-    for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        if (result.size() > 1)
-            result += ", ";
-        result += ChildJson(child);
+    wchar_t name[256] = L"";
+    GetClassNameW(child, name, 256);
+    std::string json = "{\"id\": " + std::to_string(GetDlgCtrlID(child)) + Field("class", Quoted(name)) +
+                       Field("rect", RectJson(rect)) + Field("visible", Bool(IsWindowVisible(child)));
+    if (live) {
+        wchar_t text[1024] = L"";
+        Ask(child, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(text));
+        const bool button = _wcsicmp(name, L"Button") == 0;
+        json += Field("text", Quoted(text)) + Field("checked", Bool(button && Ask(child, BM_GETCHECK, 0, 0) > 0));
     }
-    return result + "]";
+    return json + "}";
 }
 
-int Print(const std::string& json) {
-    std::printf("%s\n", json.c_str());
-    std::fflush(stdout);
-    return 0;
+// The window's facts, then extra; "alpha" is null unless the window is layered with a constant
+// alpha, and "moving" tells that its thread runs the system's move or size loop.
+std::string WindowJson(HWND hwnd, bool live, const std::string& extra = "") {
+    RECT rect{}, client{};
+    GetWindowRect(hwnd, &rect);
+    GetClientRect(hwnd, &client);
+    MapWindowPoints(hwnd, nullptr, reinterpret_cast<POINT*>(&client), 2);
+    const auto exstyle = static_cast<DWORD>(GetWindowLongW(hwnd, GWL_EXSTYLE));
+    BYTE alpha = 0;
+    DWORD flags = 0;
+    const bool constantAlpha = GetLayeredWindowAttributes(hwnd, nullptr, &alpha, &flags) && (flags & LWA_ALPHA);
+    GUITHREADINFO thread{};
+    thread.cbSize = sizeof thread;
+    GetGUIThreadInfo(GetWindowThreadProcessId(hwnd, nullptr), &thread);
+    std::string children;
+    for (HWND child = GetWindow(hwnd, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+        children += (children.empty() ? "" : ", ") + ChildJson(child, live);
+    return "{\"title\": " + Quoted(TextOf(hwnd)) + Field("rect", RectJson(rect)) + Field("client", RectJson(client)) +
+           Field("style", std::to_string(static_cast<DWORD>(GetWindowLongW(hwnd, GWL_STYLE)))) +
+           Field("exstyle", std::to_string(exstyle)) + Field("topmost", Bool(exstyle & WS_EX_TOPMOST)) +
+           Field("visible", Bool(IsWindowVisible(hwnd))) + Field("alpha", constantAlpha ? std::to_string(alpha) : "null") +
+           Field("foreground", Bool(GetForegroundWindow() == hwnd)) +
+           Field("focused", Bool(thread.hwndFocus == hwnd || IsChild(hwnd, thread.hwndFocus))) +
+           Field("moving", Bool(thread.flags & GUI_INMOVESIZE)) + Field("children", "[" + children + "]") + extra + "}";
 }
 
 int ReportWindow(const wchar_t* title) {
     HWND hwnd = FindWindowW(nullptr, title);
     if (!hwnd)
         return kExitNoWindow;
-    RECT rect{};
-    GetWindowRect(hwnd, &rect);
-    auto exstyle = static_cast<DWORD>(GetWindowLongW(hwnd, GWL_EXSTYLE));
-    return Print("{\"hwnd\": " + Number(reinterpret_cast<uintptr_t>(hwnd)) +
-                 ", \"title\": " + Quoted(TextOf(hwnd)) + ", \"class\": " + Quoted(ClassOf(hwnd)) +
-                 ", \"rect\": " + RectJson(rect) + ", \"client\": " + RectJson(ClientOnScreen(hwnd)) +
-                 ", \"style\": " + Number(static_cast<DWORD>(GetWindowLongW(hwnd, GWL_STYLE))) +
-                 ", \"exstyle\": " + Number(exstyle) + ", \"topmost\": " + Bool(exstyle & WS_EX_TOPMOST) +
-                 ", \"visible\": " + Bool(IsWindowVisible(hwnd) != FALSE) +
-                 ", \"children\": " + ChildrenJson(hwnd) + "}");
-}
-
-int ReportLayered(const wchar_t* title) {
-    HWND hwnd = FindWindowW(nullptr, title);
-    if (!hwnd)
-        return kExitNoWindow;
-    COLORREF key = 0;
-    BYTE alpha = 0;
-    DWORD flags = 0;
-    BOOL ok = GetLayeredWindowAttributes(hwnd, &key, &alpha, &flags);
-    return Print("{\"ok\": " + Bool(ok != FALSE) + ", \"alpha\": " + Number(alpha) + ", \"flags\": " +
-                 Number(flags) + ", \"colorkey\": " + Number(key) + ", \"exstyle\": " +
-                 Number(static_cast<DWORD>(GetWindowLongW(hwnd, GWL_EXSTYLE))) + "}");
-}
-
-int ReportScreen() {
     RECT work{};
     SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
     HDC screen = GetDC(nullptr);
-    int dpiX = GetDeviceCaps(screen, LOGPIXELSX);
-    int dpiY = GetDeviceCaps(screen, LOGPIXELSY);
+    const std::string dpi = "[" + std::to_string(GetDeviceCaps(screen, LOGPIXELSX)) + ", " +
+                            std::to_string(GetDeviceCaps(screen, LOGPIXELSY)) + "]";
     ReleaseDC(nullptr, screen);
-    return Print("{\"size\": [" + std::to_string(GetSystemMetrics(SM_CXSCREEN)) + ", " +
-                 std::to_string(GetSystemMetrics(SM_CYSCREEN)) + "], \"workarea\": " + RectJson(work) +
-                 ", \"dpi\": [" + std::to_string(dpiX) + ", " + std::to_string(dpiY) + "]}");
+    std::printf("%s\n", WindowJson(hwnd, false, Field("workarea", RectJson(work)) + Field("dpi", dpi)).c_str());
+    return 0;
 }
 
-LRESULT CALLBACK ColorWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_DESTROY) {
-        PostQuitMessage(0);
-        return 0;
-    }
-    return DefWindowProcW(hwnd, message, wParam, lParam);
+int ReportTexts(const wchar_t* title) {
+    std::pair<std::wstring, std::string> search{title, ""};  // the title, and the windows found
+    EnumWindows(
+        [](HWND hwnd, LPARAM state) -> BOOL {
+            auto& [title, windows] = *reinterpret_cast<std::pair<std::wstring, std::string>*>(state);
+            if (IsWindowVisible(hwnd) && TextOf(hwnd) == title)
+                windows += (windows.empty() ? "" : ", ") + WindowJson(hwnd, true);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    std::printf("{\"windows\": [%s]}\n", search.second.c_str());
+    return 0;
 }
 
+// Runs until the process is ended, which is how the tests remove the window.
 int ShowColorWindow(int x, int y, int width, int height, unsigned long rrggbb) {
-    COLORREF colour = RGB((rrggbb >> 16) & 0xFF, (rrggbb >> 8) & 0xFF, rrggbb & 0xFF);
     WNDCLASSW windowClass{};
-    windowClass.lpfnWndProc = ColorWindowProc;
+    windowClass.lpfnWndProc = DefWindowProcW;
     windowClass.hInstance = GetModuleHandleW(nullptr);
-    windowClass.hbrBackground = CreateSolidBrush(colour);  // lives as long as the process
+    windowClass.hbrBackground = CreateSolidBrush(RGB((rrggbb >> 16) & 0xFF, (rrggbb >> 8) & 0xFF, rrggbb & 0xFF));
     windowClass.lpszClassName = L"VelmarProbeColor";
     RegisterClassW(&windowClass);
-    const DWORD exstyle = WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE;
-    HWND hwnd = CreateWindowExW(exstyle, windowClass.lpszClassName, L"velmar_probe colour",
-                                WS_POPUP | WS_VISIBLE, x, y, width, height, nullptr, nullptr,
-                                windowClass.hInstance, nullptr);
-    if (!hwnd)
+    if (!CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, windowClass.lpszClassName,
+                         L"velmar_probe colour", WS_POPUP | WS_VISIBLE, x, y, width, height, nullptr, nullptr,
+                         windowClass.hInstance, nullptr))
         return kExitUsage;
-    UpdateWindow(hwnd);
-    Print("{\"hwnd\": " + Number(reinterpret_cast<uintptr_t>(hwnd)) + "}");
     MSG msg;
     while (GetMessageW(&msg, nullptr, 0, 0) > 0)
         DispatchMessageW(&msg);
     return 0;
 }
 
-// Moves and sizes a window from outside, as a benchmark's set-up does.
 int PlaceWindow(const wchar_t* title, int x, int y, int width, int height) {
     HWND hwnd = FindWindowW(nullptr, title);
     if (!hwnd)
@@ -184,30 +156,20 @@ int PlaceWindow(const wchar_t* title, int x, int y, int width, int height) {
     return SetWindowPos(hwnd, nullptr, x, y, width, height, SWP_NOZORDER | SWP_NOACTIVATE) ? 0 : kExitUsage;
 }
 
-int Usage() {
-    std::fprintf(stderr,
-                 "usage: velmar_probe window <title> | layered <title> | screen |\n"
-                 "       velmar_probe colorwindow <x> <y> <w> <h> <RRGGBB>\n"
-                 "       velmar_probe place <title> <x> <y> <w> <h>\n");
-    return kExitUsage;
-}
-
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
-    if (argc < 2)
-        return Usage();
-    const std::wstring command = argv[1];
+    const std::wstring command = argc > 1 ? argv[1] : L"";
     if (command == L"window" && argc == 3)
         return ReportWindow(argv[2]);
-    if (command == L"layered" && argc == 3)
-        return ReportLayered(argv[2]);
-    if (command == L"screen" && argc == 2)
-        return ReportScreen();
+    if (command == L"texts" && argc == 3)
+        return ReportTexts(argv[2]);
     if (command == L"colorwindow" && argc == 7)
         return ShowColorWindow(_wtoi(argv[2]), _wtoi(argv[3]), _wtoi(argv[4]), _wtoi(argv[5]),
                                std::wcstoul(argv[6], nullptr, 16));
     if (command == L"place" && argc == 7)
         return PlaceWindow(argv[2], _wtoi(argv[3]), _wtoi(argv[4]), _wtoi(argv[5]), _wtoi(argv[6]));
-    return Usage();
+    std::fprintf(stderr, "usage: velmar_probe window <title> | texts <title> |\n"
+                         "       velmar_probe colorwindow <x> <y> <w> <h> <RRGGBB> | place <title> <x> <y> <w> <h>\n");
+    return kExitUsage;
 }

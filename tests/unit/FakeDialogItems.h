@@ -38,8 +38,8 @@ public:
     std::vector<int> RadioGroup(int firstId) const override {
         return !group.empty() && group.front() == firstId ? group : std::vector<int>{};
     }
-    void ReportInvalidWholeNumber(int id, std::string_view text) override {
-        reports.emplace_back(id, text);
+    void ReportInvalidWholeNumber(int id, std::string_view message) override {
+        reports.emplace_back(id, message);
     }
 
 private:

@@ -12,6 +12,11 @@ COwnerDrawn* COwnerDrawn::FromHandle(HWND control) {
     return static_cast<COwnerDrawn*>(::GetPropW(control, kOwnerDrawnProperty));
 }
 
+void COwnerDrawn::ForgetControlsOf(HWND dialog) {
+    ::EnumChildWindows(
+        dialog, [](HWND control, LPARAM) { return ::RemovePropW(control, kOwnerDrawnProperty), TRUE; }, 0);
+}
+
 void COwnerDrawn::Register() { ::SetPropW(m_hWnd, kOwnerDrawnProperty, this); }
 
 bool CBitmapButton::LoadBitmaps(int normalId, int pressedId) {

@@ -9,6 +9,9 @@ public:
     ~COwnerDrawn() override;
     virtual void DrawItem(const DRAWITEMSTRUCT& item) = 0;
     static COwnerDrawn* FromHandle(HWND control);
+    // Ends the registrations of the controls of `dialog`, which is being destroyed: its
+    // controls go before their wrappers do.
+    static void ForgetControlsOf(HWND dialog);
 
 protected:
     // Makes WM_DRAWITEM of the control reach DrawItem.

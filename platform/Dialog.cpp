@@ -10,14 +10,12 @@ CDialog::~CDialog() {
 }
 
 bool CDialog::Create() {
-    m_modal = false;
     ::CreateDialogParamW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(m_templateId), m_parent, DialogProc,
                          reinterpret_cast<LPARAM>(this));
     return m_hWnd != nullptr;
 }
 
 INT_PTR CDialog::DoModal() {
-    m_modal = true;
     return ::DialogBoxParamW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(m_templateId), m_parent, DialogProc,
                              reinterpret_cast<LPARAM>(this));
 }
@@ -51,12 +49,15 @@ BOOL CDialog::InitDialog(HWND window) {
     m_superProc = reinterpret_cast<WNDPROC>(
         ::SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(SubclassProc)));
 
-    const Rect before = GetWindowRect();
-    const BOOL result = OnInitDialog();
-    // Like the framework, a dialog whose initialisation left it where its template put it
-    // is centred: over its owner, or in the work area when it has none.
-    if (IsWindow() && GetWindowRect() == before) CenterWindow();
-    return result;
+    const MSG init{window, WM_INITDIALOG, 0, 0, 0, {}};
+    return static_cast<BOOL>(RunFrame(init, [this] {
+        const Rect before = GetWindowRect();
+        const BOOL result = OnInitDialog();
+        // Like the framework, a dialog whose initialisation left it where its template put
+        // it is centred: over its owner, or in the work area when it has none.
+        if (IsWindow() && GetWindowRect() == before) CenterWindow();
+        return static_cast<LRESULT>(result);
+    }));
 }
 
 LRESULT CALLBACK CDialog::SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -65,33 +66,58 @@ LRESULT CALLBACK CDialog::SubclassProc(HWND window, UINT message, WPARAM wParam,
 }
 
 LRESULT CDialog::Dispatch(const MSG& message) {
+    return RunFrame(message, [this, &message] {
+        switch (message.message) {
+        case WM_DESTROY:
+            // The controls still exist here; their registrations must end with them.
+            COwnerDrawn::ForgetControlsOf(m_hWnd);
+            return WindowProc(message.message, message.wParam, message.lParam);
+        case WM_NCDESTROY:
+            return OnNcDestroy();
+        default:
+            return WindowProc(message.message, message.wParam, message.lParam);
+        }
+    });
+}
+
+template <class Handler>
+LRESULT CDialog::RunFrame(const MSG& message, Handler handler) {
     const MSG outer = m_current;
     m_current = message;
+    ++m_frames;
     LRESULT result = 0;
-    if (message.message == WM_NCDESTROY) {
-        result = Default();
-        ::SetWindowLongPtrW(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_superProc));
-        m_hWnd = nullptr;
-        // With its main window gone the application leaves its message loop.
-        CWinApp* app = CWinApp::Get();
-        if (app && app->m_pMainWnd == this) {
-            app->m_pMainWnd = nullptr;
-            ::PostQuitMessage(0);
-        }
-        PostNcDestroy();  // may delete this: nothing of the object is touched afterwards
-        return result;
-    }
     try {
-        result = WindowProc(message.message, message.wParam, message.lParam);
-    } catch (const std::exception&) {
-        // A handler the system refused a resource ends there; the program goes on.
+        result = handler();
+    } catch (...) {
+        // A C++ exception must not cross the system's callback: the handler ends there (for
+        // instance when the system refused it a resource), and the program goes on.
         result = 0;
     }
     m_current = outer;
+    if (--m_frames == 0 && m_destroyed) {
+        m_destroyed = false;
+        PostNcDestroy();  // may delete this: nothing of the object is touched afterwards
+    }
+    return result;
+}
+
+LRESULT CDialog::OnNcDestroy() {
+    const LRESULT result = Default();
+    ::SetWindowLongPtrW(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_superProc));
+    ::SetWindowLongPtrW(m_hWnd, GWLP_USERDATA, 0);
+    m_hWnd = nullptr;
+    m_destroyed = true;
+    // With its main window gone the application leaves its message loop.
+    CWinApp* app = CWinApp::Get();
+    if (app && app->m_pMainWnd == this) {
+        app->m_pMainWnd = nullptr;
+        ::PostQuitMessage(0);
+    }
     return result;
 }
 
 LRESULT CDialog::Default() {
+    if (!m_hWnd) return 0;
     return ::CallWindowProcW(m_superProc, m_current.hwnd, m_current.message, m_current.wParam, m_current.lParam);
 }
 

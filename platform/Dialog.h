@@ -4,6 +4,11 @@
 // A dialog made from a template, modeless (Create) or modal (DoModal). Its window is
 // subclassed, so every message reaches WindowProc first and Default() hands it on to the
 // system's dialog processing, in the middle of a handler if need be.
+//
+// A handler may destroy the window, directly or from a nested message loop (a menu, a modal
+// dialog, a message box). The object then stays alive until the outermost handler of this
+// window has returned, and only then is PostNcDestroy called; the window handle is null from
+// WM_NCDESTROY on, so code after a nested loop checks IsWindow() before it goes on.
 class CDialog : public CWnd {
 public:
     CDialog(int templateId, HWND parent) : m_templateId(templateId), m_parent(parent) {}
@@ -17,7 +22,7 @@ public:
 
 protected:
     virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
-    // Default processing of the message being handled.
+    // Default processing of the message being handled; 0 once the window is gone.
     LRESULT Default();
     const MSG& GetCurrentMessage() const { return m_current; }
 
@@ -27,7 +32,8 @@ protected:
     // Commands other than IDOK and IDCANCEL; true when handled.
     virtual bool OnCommand(WPARAM wParam, LPARAM lParam);
     virtual LRESULT OnNotify(WPARAM wParam, LPARAM lParam);
-    // Called once the window is gone; the object may delete itself here.
+    // Called once the window is gone and no handler of it runs any more; the object may
+    // delete itself here.
     virtual void PostNcDestroy() {}
     void EndDialog(int result);
 
@@ -36,6 +42,11 @@ private:
     static LRESULT CALLBACK SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     BOOL InitDialog(HWND window);
     LRESULT Dispatch(const MSG& message);
+    // Runs one handler as a frame of this window: no exception leaves it, and the last frame
+    // to end after the window is gone calls PostNcDestroy.
+    template <class Handler>
+    LRESULT RunFrame(const MSG& message, Handler handler);
+    LRESULT OnNcDestroy();
     void CenterWindow();
     LRESULT ReflectDrawItem(WPARAM wParam, LPARAM lParam);
 
@@ -43,5 +54,6 @@ private:
     HWND m_parent;
     WNDPROC m_superProc = nullptr;
     MSG m_current{};
-    bool m_modal = false;
+    int m_frames = 0;         // handlers of this window on the stack
+    bool m_destroyed = false;  // WM_NCDESTROY came; PostNcDestroy is due
 };

@@ -33,6 +33,7 @@ std::vector<int> CDialogItems::RadioGroup(int firstId) const {
 
 void CDialogItems::ReportInvalidWholeNumber(int id, std::string_view message) {
     ::MessageBoxA(m_dialog, std::string(message).c_str(), "Velmar", MB_OK | MB_ICONEXCLAMATION);
+    if (!::IsWindow(m_dialog)) return;  // closed while the message was shown
     HWND item = ::GetDlgItem(m_dialog, id);
     ::SetFocus(item);
     ::SendMessageW(item, EM_SETSEL, 0, -1);

@@ -19,18 +19,19 @@ Point CWnd::ClientToScreen(Point client) const {
 }
 
 void CWnd::MoveWindow(const Rect& r, bool repaint) {
-    ::MoveWindow(m_hWnd, r.left, r.top, r.Width(), r.Height(), repaint);
+    if (m_hWnd) ::MoveWindow(m_hWnd, r.left, r.top, r.Width(), r.Height(), repaint);
 }
 
 void CWnd::InvalidateRect(const Rect& rect, bool erase) const {
     // An empty rectangle invalidates nothing, so the call to the system is saved; passing
     // null instead would mean the whole window.
-    if (rect.IsEmpty()) return;
+    if (rect.IsEmpty() || !m_hWnd) return;
     const RECT r = ToRECT(rect);
     ::InvalidateRect(m_hWnd, &r, erase);
 }
 
 void CWnd::ModifyStyleEx(DWORD remove, DWORD add) {
+    if (!m_hWnd) return;
     const LONG_PTR style = ::GetWindowLongPtrW(m_hWnd, GWL_EXSTYLE);
     const LONG_PTR changed = (style & ~static_cast<LONG_PTR>(remove)) | static_cast<LONG_PTR>(add);
     if (changed != style) ::SetWindowLongPtrW(m_hWnd, GWL_EXSTYLE, changed);

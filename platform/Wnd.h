@@ -3,7 +3,8 @@
 
 // A window handle with the operations the program uses. The base class owns nothing: a
 // dialog's window ends with the dialog, and a control that was created by its wrapper is
-// destroyed by that wrapper (CChildWnd).
+// destroyed by that wrapper (CChildWnd). Once the handle is null (the window is gone) the
+// operations do nothing: a null handle would otherwise mean the desktop or the thread.
 class CWnd {
 public:
     CWnd() = default;
@@ -20,15 +21,15 @@ public:
     void MoveWindow(const Rect& rect, bool repaint = true);
     void ShowWindow(int command) { if (m_hWnd) ::ShowWindow(m_hWnd, command); }
     void InvalidateRect(const Rect& rect, bool erase) const;
-    void InvalidateAll(bool erase) const { ::InvalidateRect(m_hWnd, nullptr, erase); }
-    void UpdateWindow() const { ::UpdateWindow(m_hWnd); }
+    void InvalidateAll(bool erase) const { if (m_hWnd) ::InvalidateRect(m_hWnd, nullptr, erase); }
+    void UpdateWindow() const { if (m_hWnd) ::UpdateWindow(m_hWnd); }
     // Adds and removes extended styles; no further flags.
     void ModifyStyleEx(DWORD remove, DWORD add);
     LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const {
-        return ::SendMessageW(m_hWnd, message, wParam, lParam);
+        return m_hWnd ? ::SendMessageW(m_hWnd, message, wParam, lParam) : 0;
     }
     void PostMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const {
-        ::PostMessageW(m_hWnd, message, wParam, lParam);
+        if (m_hWnd) ::PostMessageW(m_hWnd, message, wParam, lParam);
     }
 
 protected:

@@ -7,13 +7,13 @@ CRulerApp theApp;
 }
 
 bool CRulerApp::InitInstance() {
-    m_pRulerWnd = new CRulerWnd();
-    if (!m_pRulerWnd->IsWindow()) {
-        // Without a window there is nothing to run: end at once instead of looping forever.
-        delete m_pRulerWnd;
-        m_pRulerWnd = nullptr;
+    auto* ruler = new CRulerWnd();
+    if (!ruler->IsWindow()) {
+        // Without a window there is nothing to run: end at once, leaving the stored settings
+        // as they were.
+        delete ruler;
         return false;
     }
-    m_pMainWnd = m_pRulerWnd;
+    m_pMainWnd = ruler;
     return true;
 }

@@ -1,13 +1,10 @@
 #pragma once
 #include "platform/WinApp.h"
 
-class CRulerWnd;
-
-// The application: it creates the one ruler window, which is its main window.
+// The application: it creates the one ruler window, which is its main window. The ruler
+// deletes itself once its window is gone, and the platform then clears m_pMainWnd, so the
+// application keeps no pointer of its own to it.
 class CRulerApp : public CWinApp {
 public:
     bool InitInstance() override;
-
-private:
-    CRulerWnd* m_pRulerWnd = nullptr;
 };

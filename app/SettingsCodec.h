@@ -36,12 +36,17 @@ struct RulerSettings {
     RulerUnit unit = UnitPixel;
     std::int32_t zoom = 100;
     bool alphaSliderShown = false;
+
+    friend bool operator==(const RulerSettings& a, const RulerSettings& b) {
+        return a.unit == b.unit && a.zoom == b.zoom && a.alphaSliderShown == b.alphaSliderShown;
+    }
+    friend bool operator!=(const RulerSettings& a, const RulerSettings& b) { return !(a == b); }
 };
 
 // Settings from what the store read for "MitTransparentSlider", "Einheit" and "Zoom".
 RulerSettings SettingsFromStored(std::string_view sliderText, std::string_view unitText,
                                  std::int32_t storedZoom);
-// Texts written back at shutdown.
+// Texts written back.
 std::string_view SliderText(bool shown);
 // "PIX", "MM" or "INCH"; nothing for a unit outside the three.
 std::optional<std::string_view> UnitText(RulerUnit unit);

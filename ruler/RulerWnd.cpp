@@ -43,9 +43,21 @@ CRulerWnd::CRulerWnd() : CDialog(IDD_RULER, nullptr) {
     Create();
 }
 
-CRulerWnd::~CRulerWnd() { WriteSettings(m_settings); }
+// A ruler whose window could not be created is deleted without writing anything: the stored
+// settings stay as they were.
+CRulerWnd::~CRulerWnd() = default;
 
-void CRulerWnd::PostNcDestroy() { delete this; }
+void CRulerWnd::PostNcDestroy() {
+    SaveSettings();
+    delete this;
+}
+
+void CRulerWnd::SaveSettings() const noexcept {
+    try {
+        WriteSettings(m_settings);
+    } catch (...) {
+    }
+}
 
 void CRulerWnd::OnCancel() {
     CDialog::OnCancel();
@@ -158,7 +170,11 @@ LRESULT CRulerWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         OnSettingChange();
         return 0;
     case WM_SETCURSOR:
-        return OnSetCursor();
+        return OnSetCursor(LOWORD(lParam));
+    case WM_ENDSESSION:
+        // Windows ends the process after this without destroying the window.
+        if (wParam) SaveSettings();
+        return 0;
     case WM_LBUTTONDOWN:
         OnLButtonDown(lParam);
         return 0;
@@ -246,8 +262,10 @@ RulerZone CRulerWnd::HitTestRuler() const {
     return ::HitTestRuler(FromPOINT(cursor), GetWindowRect(), m_closeButton.GetWindowRect());
 }
 
-LRESULT CRulerWnd::OnSetCursor() {
-    if (m_menuOpen) return Default();
+LRESULT CRulerWnd::OnSetCursor(int hitTest) {
+    // HTERROR: the ruler is disabled under the zoom dialog; the system beeps and brings the
+    // dialog forward.
+    if (m_menuOpen || hitTest == HTERROR) return Default();
 
     const wchar_t* system = nullptr;
     HCURSOR reading = nullptr;
@@ -299,13 +317,17 @@ void CRulerWnd::RunContextMenu(HMENU popup, Point at) {
     const int command = static_cast<int>(
         ::TrackPopupMenu(popup, TPM_RIGHTBUTTON | TPM_RETURNCMD, at.x, at.y, 0, m_hWnd, nullptr));
     m_menuOpen = false;
+    if (!IsWindow()) return;  // closed while the menu was open
 
+    const RulerSettings before = m_settings;
     switch (ApplyMenuCommand(m_settings, command)) {
     case MenuFollowUp::ShowAlphaSlider: m_alphaSlider.ShowWindow(SW_SHOW); break;
     case MenuFollowUp::HideAlphaSlider: m_alphaSlider.ShowWindow(SW_HIDE); break;
     case MenuFollowUp::RunZoomDialog: RunZoomDialog(); break;
     case MenuFollowUp::None: break;
     }
+    if (m_settings != before) SaveSettings();
+    if (!IsWindow()) return;  // closed while the zoom dialog was open
 
     InvalidateAll(true);
     UpdateWindow();

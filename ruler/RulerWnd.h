@@ -11,8 +11,8 @@
 #include "ruler/RulerPainter.h"
 
 // The ruler: a borderless, always-on-top modeless dialog that paints its own scale and
-// readouts. It restores its settings when constructed and writes them when destroyed;
-// it deletes itself after its window is gone.
+// readouts. It restores its settings when constructed and stores them whenever they change,
+// at the end of the Windows session and once its window is gone; then it deletes itself.
 class CRulerWnd : public CDialog {
 public:
     // Reads the settings and creates the window; IsWindow() tells whether that worked.
@@ -35,7 +35,7 @@ private:
     void OnTimer(UINT_PTR id);
     void OnSettingChange();
     void OnGetMinMaxInfo(MINMAXINFO& info);
-    LRESULT OnSetCursor();
+    LRESULT OnSetCursor(int hitTest);
     void OnLButtonDown(LPARAM position);
     void OnLButtonDblClk(LPARAM position);
     void OnRButtonDown(LPARAM position);
@@ -46,6 +46,8 @@ private:
     void CreateAlphaSlider();
     void ApplyAlpha(BYTE alpha);
     void ReadScreenExtent();
+    // Writes the three settings; a failure (even running out of memory) only loses the write.
+    void SaveSettings() const noexcept;
     void TrackCursor();
     RulerZone HitTestRuler() const;
     void RunContextMenu(HMENU popup, Point at);

@@ -9,6 +9,7 @@ import json
 import os
 import re
 import shutil
+import signal
 import subprocess
 import time
 from pathlib import Path
@@ -108,12 +109,23 @@ class WinePrefix:
     def wine(self, *args) -> subprocess.CompletedProcess:
         return run(["wine", *args], self.env)
 
-    def spawn(self, *args, log: Path) -> subprocess.Popen:
+    def spawn(self, *args, log: Path, debug: str = "-all") -> subprocess.Popen:
         """Starts a Wine program in the background, its output going to log; shutdown() ends it."""
         with open(log, "wb") as output:
-            self.spawned.append(subprocess.Popen(["wine", *map(str, args)], env=self.env, stdin=subprocess.DEVNULL,
-                                                 stdout=output, stderr=subprocess.STDOUT))
+            self.spawned.append(subprocess.Popen(["wine", *map(str, args)], env=dict(self.env, WINEDEBUG=debug),
+                                                 stdin=subprocess.DEVNULL, stdout=output, stderr=subprocess.STDOUT))
         return self.spawned[-1]
+
+    def kill(self, program: str) -> None:
+        """Kills the Windows processes of this prefix running program with SIGKILL, as a crash would end them."""
+        for pid in map(int, filter(str.isdigit, os.listdir("/proc"))):
+            try:
+                command = Path(f"/proc/{pid}/cmdline").read_bytes()
+                environment = Path(f"/proc/{pid}/environ").read_bytes().split(b"\0")
+            except OSError:
+                continue
+            if program.encode() in command and f"WINEPREFIX={self.path}".encode() in environment:
+                os.kill(pid, signal.SIGKILL)
 
     def reg_import(self, key: str, values: dict) -> None:
         """Writes {name: (type, data)} through a .reg file, which also takes data too long for a command line."""
@@ -156,7 +168,9 @@ class Velmar:
     def start(self) -> dict:
         """Starts the ruler (again, once it has ended) and returns its window once it is shown."""
         assert self.process is None or self.process.poll() is not None, "the ruler is already running"
-        self.process = self.prefix.spawn(self.exe, log=self.log)
+        # Wine's heap checking fills freed blocks, so a handler that goes on with a deleted
+        # object faults instead of passing by chance.
+        self.process = self.prefix.spawn(self.exe, log=self.log, debug="warn+heap")
         return wait_for(lambda: self.assert_running("before its window appeared") or self.ask("window", "Velmar"),
                         lambda window: window and window["visible"], "the ruler's window", WINDOW_TIMEOUT)
 

@@ -5,8 +5,10 @@
 #include <cstring>
 #include <functional>
 
+#include "app/SettingsStore.h"
 #include "platform/Dialog.h"
 #include "res/resource.h"
+#include "ruler/RulerWnd.h"
 
 namespace {
 
@@ -86,6 +88,34 @@ TEST(DialogLifetime, ObjectOutlivesEveryHandlerOfItsDestroyedWindow) {
         EXPECT_TRUE(Doomed::UntouchedSinceDelete()) << "written after its delete";
         std::free(doomed);
     }
+}
+
+// A CBT hook that refuses every window this thread tries to create.
+class RefuseWindows {
+public:
+    RefuseWindows()
+        : m_hook(::SetWindowsHookExW(WH_CBT, Refuse, nullptr, ::GetCurrentThreadId())) {}
+    ~RefuseWindows() { ::UnhookWindowsHookEx(m_hook); }
+
+private:
+    static LRESULT CALLBACK Refuse(int code, WPARAM wParam, LPARAM lParam) {
+        return code == HCBT_CREATEWND ? 1 : ::CallNextHookEx(nullptr, code, wParam, lParam);
+    }
+    HHOOK m_hook;
+};
+
+TEST(RulerLifetime, AStartWithoutWindowLeavesTheStoredSettingsAlone) {
+    WriteSettingString("Option", "Einheit", "mm");
+    WriteSettingInt("Option", "Zoom", -5);
+    CRulerWnd* ruler = nullptr;
+    {
+        RefuseWindows refuse;
+        ruler = new CRulerWnd();
+    }
+    EXPECT_FALSE(ruler->IsWindow());
+    delete ruler;
+    EXPECT_EQ(ReadSettingString("Option", "Einheit"), "mm");
+    EXPECT_EQ(ReadSettingInt("Option", "Zoom"), -5);
 }
 
 }  // namespace

@@ -3,7 +3,8 @@
 // on stdout, puts a plain coloured window on the screen, or places a window.
 //
 //   velmar_probe window <title>      rectangles, styles, alpha, focus and child controls of the
-//                                    window, and the screen's work area and logical dpi
+//                                    unowned window with that title, and the screen's work
+//                                    area and logical dpi
 //   velmar_probe texts <title>       every shown top-level window with that title, its controls'
 //                                    live texts and check states included
 //   velmar_probe colorwindow <x> <y> <w> <h> <RRGGBB>
@@ -11,6 +12,8 @@
 //                                    process is ended
 //   velmar_probe place <title> <x> <y> <w> <h>
 //                                    moves and sizes a window, as a benchmark's set-up does
+//   velmar_probe close <title>       posts WM_CLOSE to the window, as the taskbar's "Close
+//                                    window" or a taskkill without /F does
 // Exit codes: 0 done, 1 bad arguments, 2 no window with that title.
 #include <windows.h>
 
@@ -103,8 +106,18 @@ std::string WindowJson(HWND hwnd, bool live, const std::string& extra = "") {
            Field("moving", Bool(thread.flags & GUI_INMOVESIZE)) + Field("children", "[" + children + "]") + extra + "}";
 }
 
+// The top-level window with that title that has no owner: the program's own window, not a
+// message box of it that carries the same title.
+HWND FindOwnerless(const wchar_t* title) {
+    for (HWND hwnd = FindWindowW(nullptr, title); hwnd; hwnd = FindWindowExW(nullptr, hwnd, nullptr, title)) {
+        if (!GetWindow(hwnd, GW_OWNER))
+            return hwnd;
+    }
+    return nullptr;
+}
+
 int ReportWindow(const wchar_t* title) {
-    HWND hwnd = FindWindowW(nullptr, title);
+    HWND hwnd = FindOwnerless(title);
     if (!hwnd)
         return kExitNoWindow;
     RECT work{};
@@ -150,7 +163,7 @@ int ShowColorWindow(int x, int y, int width, int height, unsigned long rrggbb) {
 }
 
 int PlaceWindow(const wchar_t* title, int x, int y, int width, int height) {
-    HWND hwnd = FindWindowW(nullptr, title);
+    HWND hwnd = FindOwnerless(title);
     if (!hwnd)
         return kExitNoWindow;
     return SetWindowPos(hwnd, nullptr, x, y, width, height, SWP_NOZORDER | SWP_NOACTIVATE) ? 0 : kExitUsage;
@@ -167,9 +180,17 @@ int wmain(int argc, wchar_t** argv) {
     if (command == L"colorwindow" && argc == 7)
         return ShowColorWindow(_wtoi(argv[2]), _wtoi(argv[3]), _wtoi(argv[4]), _wtoi(argv[5]),
                                std::wcstoul(argv[6], nullptr, 16));
+    if (command == L"close" && argc == 3) {
+        HWND hwnd = FindOwnerless(argv[2]);
+        if (!hwnd || !PostMessageW(hwnd, WM_CLOSE, 0, 0))
+            return kExitNoWindow;
+        std::printf("{\"posted\": \"WM_CLOSE\"}\n");
+        return 0;
+    }
     if (command == L"place" && argc == 7)
         return PlaceWindow(argv[2], _wtoi(argv[3]), _wtoi(argv[4]), _wtoi(argv[5]), _wtoi(argv[6]));
     std::fprintf(stderr, "usage: velmar_probe window <title> | texts <title> |\n"
-                         "       velmar_probe colorwindow <x> <y> <w> <h> <RRGGBB> | place <title> <x> <y> <w> <h>\n");
+                         "       velmar_probe colorwindow <x> <y> <w> <h> <RRGGBB> | place <title> <x> <y> <w> <h> |\n"
+                         "       velmar_probe close <title>\n");
     return kExitUsage;
 }

@@ -36,7 +36,7 @@ RulerView WideRuler(const benchmark::State& state) {
     view.unit = static_cast<RulerUnit>(state.range(0));
     view.lastCursor = {640, 410};
     view.lastColor = 0x00336699;
-    view.screenMax = {1919, 1079};
+    view.monitor = {0, 0, 1920, 1080};
     return view;
 }
 
@@ -63,7 +63,7 @@ void BM_PaintFull(benchmark::State& state) {
 // The repaint every timer tick asks for: the magnifier's inside only.
 void BM_PaintTick(benchmark::State& state) {
     const RulerView view = WideRuler(state);
-    PaintRepeatedly(state, view, MagnifierInterior(view.client), "ops_tick");
+    PaintRepeatedly(state, view, MagnifierInterior(view.client, 96), "ops_tick");
 }
 
 BENCHMARK(BM_PaintFull)->ArgName("unit")->DenseRange(UnitPixel, UnitInch);

@@ -3,6 +3,7 @@
 #include <exception>
 
 #include "platform/Controls.h"
+#include "platform/Placement.h"
 #include "platform/WinApp.h"
 
 CDialog::~CDialog() {
@@ -150,25 +151,19 @@ LRESULT CDialog::ReflectDrawItem(WPARAM, LPARAM lParam) {
 }
 
 void CDialog::CenterWindow() {
-    const Rect window = GetWindowRect();
-    RECT work{};
-    ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
-    Rect area = FromRECT(work);
-
-    Rect around = area;
+    // The work area of the monitor the owner is on (the ruler's, for its zoom dialog).
     HWND owner = ::GetWindow(m_hWnd, GW_OWNER);
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    ::GetMonitorInfoW(::MonitorFromWindow(owner ? owner : m_hWnd, MONITOR_DEFAULTTONEAREST), &monitor);
+    const Rect workArea = FromRECT(monitor.rcWork);
+
+    Rect around = workArea;
     if (owner && ::IsWindowVisible(owner) && !::IsIconic(owner)) {
         RECT r{};
         ::GetWindowRect(owner, &r);
         around = FromRECT(r);
     }
-
-    int left = around.left + (around.Width() - window.Width()) / 2;
-    int top = around.top + (around.Height() - window.Height()) / 2;
-    // Keep it inside the work area, its top-left corner first.
-    if (left + window.Width() > area.right) left = area.right - window.Width();
-    if (top + window.Height() > area.bottom) top = area.bottom - window.Height();
-    if (left < area.left) left = area.left;
-    if (top < area.top) top = area.top;
-    ::SetWindowPos(m_hWnd, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    const Point origin = CentredOrigin(GetWindowRect(), around, workArea);
+    ::SetWindowPos(m_hWnd, nullptr, origin.x, origin.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }

@@ -59,38 +59,52 @@ def Grid(width, height, value):
 
 # ---------------------------------------------------------------- close button
 
-BUTTON_W, BUTTON_H = 12, 13
+# The faces are drawn for each resolution the program has faces for; at 96 dpi a face is
+# 12 by 13 pixels, with one-pixel edges and a cross of two-pixel strokes, 7 wide and 6 high.
+FACE_DPIS = (96, 120, 144, 192)
 
 
-def CrossPixels(left, top):
-    """A diagonal cross with two-pixel strokes, 7 wide and 6 high."""
-    for i in range(6):
-        for dx in (i, i + 1, 5 - i, 6 - i):
-            yield left + dx, top + i
+def Scaled(value, dpi):
+    """A 96-dpi length at dpi, rounded as MulDiv rounds (halves up)."""
+    return (value * dpi + 48) // 96
 
 
-def ButtonFace(pressed):
-    w, h = BUTTON_W, BUTTON_H
+def CrossPixels(left, top, width, height, stroke):
+    """A diagonal cross: in each row, two strokes that run from the corners to meet in the middle."""
+    run = width - stroke
+    for i in range(height):
+        offset = (i * run + (height - 1) // 2) // (height - 1)
+        for dx in range(stroke):
+            yield left + offset + dx, top + i
+            yield left + run - offset + dx, top + i
+
+
+def ButtonFace(pressed, dpi=96):
+    w, h = Scaled(12, dpi), Scaled(13, dpi)
+    edge = max(1, Scaled(1, dpi))  # each of the two bevel lines
     face = Grid(w, h, LIGHT_GREY)
     for y in range(h):
         for x in range(w):
+            near = min(x, y)                   # depth from the upper or left edge
+            far = min(w - 1 - x, h - 1 - y)    # depth from the lower or right edge
             if pressed:   # sunken: dark upper and left edge, white lower and right edge
-                if x == 0 or y == 0:
+                if near < edge:
                     face[y][x] = BLACK
-                elif x == w - 1 or y == h - 1:
+                elif far < edge:
                     face[y][x] = WHITE
-                elif x == 1 or y == 1:
+                elif near < 2 * edge:
                     face[y][x] = DARK_GREY
             else:         # raised: white upper and left edge, dark lower and right edge
-                if x == w - 1 or y == h - 1:
+                if far < edge:
                     face[y][x] = BLACK
-                elif x == 0 or y == 0:
+                elif near < edge:
                     face[y][x] = WHITE
-                elif x == w - 2 or y == h - 2:
+                elif far < 2 * edge:
                     face[y][x] = DARK_GREY
-    # The cross sits centred in the face and moves one pixel down-right when pressed.
-    shift = 1 if pressed else 0
-    for x, y in CrossPixels(2 + shift, 3 + shift):
+    # The cross sits centred in the face and moves down-right by one edge when pressed.
+    cw, ch, stroke = Scaled(7, dpi), Scaled(6, dpi), Scaled(2, dpi)
+    shift = edge if pressed else 0
+    for x, y in CrossPixels((w - cw) // 2 + shift, (h - ch) // 2 + shift, cw, ch, stroke):
         face[y][x] = BLACK
     return face
 
@@ -188,11 +202,11 @@ def IconFile(sizes):
 # ---------------------------------------------------------------- driver
 
 def AllFiles():
-    files = {
-        'close_up.bmp': BitmapFile(ButtonFace(pressed=False)),
-        'close_down.bmp': BitmapFile(ButtonFace(pressed=True)),
-        'velmar.ico': IconFile([32, 16]),
-    }
+    files = {'velmar.ico': IconFile([32, 16])}
+    for dpi in FACE_DPIS:
+        suffix = '' if dpi == 96 else '_%d' % dpi
+        files['close_up%s.bmp' % suffix] = BitmapFile(ButtonFace(pressed=False, dpi=dpi))
+        files['close_down%s.bmp' % suffix] = BitmapFile(ButtonFace(pressed=True, dpi=dpi))
     for name, (vertical, far_end, hot_spot) in READING_CURSORS.items():
         files[name] = CursorFile(ReadingFigure(vertical, far_end), hot_spot)
     return files

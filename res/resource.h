@@ -9,6 +9,12 @@
 #define IDD_RULER              103
 #define IDB_CLOSE_UP           129
 #define IDB_CLOSE_DOWN         130
+#define IDB_CLOSE_UP_120       131
+#define IDB_CLOSE_DOWN_120     132
+#define IDB_CLOSE_UP_144       133
+#define IDB_CLOSE_DOWN_144     134
+#define IDB_CLOSE_UP_192       135
+#define IDB_CLOSE_DOWN_192     136
 #define IDR_RULER_MENU         129
 #define IDC_READ_TOP           163
 #define IDC_READ_BOTTOM        164

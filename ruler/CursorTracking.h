@@ -30,10 +30,10 @@ class CursorTracker {
 public:
     // A tick with the cursor position in screen pixels, or none when it could not be read:
     // then nothing is stored and only the magnifier is refreshed.
-    CursorTick OnSample(std::optional<Point> cursor, const Rect& client);
+    CursorTick OnSample(std::optional<Point> cursor, const Rect& client, int dpi);
     // The colour read at LastCursor() after a move; the colour pane to invalidate when it
     // differs from the stored one (all 32 bits compared).
-    std::optional<Invalidation> OnColor(Color sampled, const Rect& client);
+    std::optional<Invalidation> OnColor(Color sampled, const Rect& client, int dpi);
 
     Point LastCursor() const { return m_lastCursor; }
     Color LastColor() const { return m_lastColor; }
@@ -43,6 +43,6 @@ private:
     Color m_lastColor = 0xFFFFFFFF;
 };
 
-// The magnifier pane shrunk by 2, which holds the whole image and none of the frame, so the
-// periodic repaint leaves the frame alone. (2, 2, -2, -2) when the pane is not shown.
-Rect MagnifierInterior(const Rect& client);
+// The magnifier pane shrunk by 2 (at 96 dpi), which holds the whole image and none of the
+// frame, so the periodic repaint leaves the frame alone. Empty when the pane is not shown.
+Rect MagnifierInterior(const Rect& client, int dpi);

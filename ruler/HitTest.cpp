@@ -1,5 +1,7 @@
 #include "ruler/HitTest.h"
 
+#include "ruler/DpiScale.h"
+
 namespace {
 
 constexpr int kCornerTolerance = 8;
@@ -16,33 +18,36 @@ bool Near(int value, int edge, int tolerance) {
 }
 
 // from <= value <= from + depth, both ends included
-bool WithinDepth(std::int64_t pastEdge) { return 0 <= pastEdge && pastEdge <= kBandDepth; }
+bool WithinDepth(std::int64_t pastEdge, int depth) { return 0 <= pastEdge && pastEdge <= depth; }
 
 }  // namespace
 
-RulerZone HitTestRuler(Point cursor, const Rect& window, const Rect& closeButton) {
+RulerZone HitTestRuler(Point cursor, const Rect& window, const Rect& closeButton, int dpi) {
     const int x = cursor.x;
     const int y = cursor.y;
     const auto& [left, top, right, bottom] = window;
     if (closeButton.Contains(cursor)) {
         return ZoneClient;
     }
-    const bool cornerLeft = Near(x, left, kCornerTolerance);
-    const bool cornerRight = Near(x, right, kCornerTolerance);
-    const bool cornerTop = Near(y, top, kCornerTolerance);
-    const bool cornerBottom = Near(y, bottom, kCornerTolerance);
+    const int corner = Scaled(kCornerTolerance, dpi);
+    const int edge = Scaled(kEdgeTolerance, dpi);
+    const int band = Scaled(kBandDepth, dpi);
+    const bool cornerLeft = Near(x, left, corner);
+    const bool cornerRight = Near(x, right, corner);
+    const bool cornerTop = Near(y, top, corner);
+    const bool cornerBottom = Near(y, bottom, corner);
     if (cornerLeft && cornerTop) return ZoneTopLeft;
     if (cornerLeft && cornerBottom) return ZoneBottomLeft;
     if (cornerRight && cornerTop) return ZoneTopRight;
     if (cornerRight && cornerBottom) return ZoneBottomRight;
-    if (Near(y, top, kEdgeTolerance)) return ZoneTop;
-    if (Near(y, bottom, kEdgeTolerance)) return ZoneBottom;
-    if (Near(x, left, kEdgeTolerance)) return ZoneLeft;
-    if (Near(x, right, kEdgeTolerance)) return ZoneRight;
-    if (WithinDepth(Past(y, top))) return ZoneBandTop;
-    if (WithinDepth(-Past(y, bottom))) return ZoneBandBottom;
-    if (WithinDepth(Past(x, left))) return ZoneBandLeft;
-    if (WithinDepth(-Past(x, right))) return ZoneBandRight;
+    if (Near(y, top, edge)) return ZoneTop;
+    if (Near(y, bottom, edge)) return ZoneBottom;
+    if (Near(x, left, edge)) return ZoneLeft;
+    if (Near(x, right, edge)) return ZoneRight;
+    if (WithinDepth(Past(y, top), band)) return ZoneBandTop;
+    if (WithinDepth(-Past(y, bottom), band)) return ZoneBandBottom;
+    if (WithinDepth(Past(x, left), band)) return ZoneBandLeft;
+    if (WithinDepth(-Past(x, right), band)) return ZoneBandRight;
     return ZoneCaption;
 }
 

@@ -37,9 +37,10 @@ enum class ZoneCursor {
 };
 
 // Zone of `cursor` (screen pixels) on a ruler whose window rectangle and close button
-// rectangle are given in screen pixels. The close button wins, then the corners (8 pixels),
-// the edges (5 pixels) and the scale bands (20 pixels), in that order.
-RulerZone HitTestRuler(Point cursor, const Rect& window, const Rect& closeButton);
+// rectangle are given in screen pixels, at the window's resolution `dpi`. The close button
+// wins, then the corners (8 pixels at 96 dpi), the edges (5 pixels) and the scale bands
+// (20 pixels), in that order.
+RulerZone HitTestRuler(Point cursor, const Rect& window, const Rect& closeButton, int dpi);
 
 ZoneCursor CursorForZone(RulerZone zone);
 

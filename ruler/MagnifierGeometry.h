@@ -17,7 +17,7 @@ struct MagnifierGeometry {
 };
 
 // The capture for `pane` (a non-empty magnifier pane) at `factor` around `cursor`, kept on
-// the screen whose last column and row are `screenMax`. A factor outside the slider's
-// range is brought into it.
-MagnifierGeometry MagnifierGeometryFor(const Rect& pane, int factor, Point cursor,
-                                       Point screenMax);
+// `monitor` (virtual-screen pixels), at the window's resolution `dpi`. A factor outside the
+// slider's range is brought into it.
+MagnifierGeometry MagnifierGeometryFor(const Rect& pane, int factor, Point cursor, const Rect& monitor,
+                                       int dpi);

@@ -2,8 +2,9 @@
 
 #include <algorithm>
 
+#include "ruler/DpiScale.h"
 #include "ruler/MagnifierGeometry.h"
-#include "ruler/PaneLayout.h"
+#include "ruler/RulerLayout.h"
 
 namespace {
 
@@ -11,7 +12,7 @@ constexpr Color kFrameLight = 0xFFFFFF;
 constexpr Color kFrameDark = 0x404040;
 constexpr Color kFrameMiddle = 0x808080;
 constexpr Color kCrosshair = Rgb(0, 0, 255);
-constexpr int kCrosshairArm = 10;
+constexpr int kCrosshairArm = 10;  // at 96 dpi
 
 // Everything the pane may draw on: the frame reaches one pixel past the pane's right and
 // bottom edges, and the copy may overhang the image rectangle by up to the factor.
@@ -45,33 +46,34 @@ void DrawRaisedFrame(Canvas& canvas, const Rect& pane) {
     canvas.Line(innerCorner, {pane.left + 1, pane.bottom - 1});
 }
 
-// Two 20-pixel segments crossing at `centre`.
-void DrawCrosshair(Canvas& canvas, Point centre) {
+// Two segments 20 pixels long (at 96 dpi) crossing at `centre`.
+void DrawCrosshair(Canvas& canvas, Point centre, int dpi) {
+    const int arm = Scaled(kCrosshairArm, dpi);
     canvas.SelectPen(kCrosshair);
-    canvas.Line({centre.x, centre.y - kCrosshairArm}, {centre.x, centre.y + kCrosshairArm});
-    canvas.Line({centre.x - kCrosshairArm, centre.y}, {centre.x + kCrosshairArm, centre.y});
+    canvas.Line({centre.x, centre.y - arm}, {centre.x, centre.y + arm});
+    canvas.Line({centre.x - arm, centre.y}, {centre.x + arm, centre.y});
 }
 
 }  // namespace
 
 void DrawMagnifierPane(Canvas& canvas, const RulerView& view) {
-    const Rect pane = MagnifierPaneRect(view.client);
+    const Rect pane = MagnifierPaneRect(view.client, view.dpi);
     if (pane.IsEmpty()) {
         return;
     }
     const MagnifierGeometry geometry =
-        MagnifierGeometryFor(pane, view.magnifierFactor, view.lastCursor, view.screenMax);
+        MagnifierGeometryFor(pane, view.magnifierFactor, view.lastCursor, view.monitor, view.dpi);
     const Rect clip = canvas.ClipBox();
     if (!DrawnArea(pane, geometry).Intersects(clip)) {
         return;
     }
-    // The timer's repaint covers only the frame's inside (the pane shrunk by 2): it leaves
-    // the frame as the last larger repaint drew it.
+    // The timer's repaint covers only the frame's inside: it leaves the one-pixel lines of
+    // the frame as the last larger repaint drew them.
     if (!Inside(clip, pane.Inflated(-1, -1))) {
         DrawRaisedFrame(canvas, pane);
     }
     if (geometry.Copies() && geometry.dest.Intersects(clip)) {
         canvas.StretchFromScreen(geometry.dest, geometry.source);
     }
-    DrawCrosshair(canvas, geometry.crosshair);
+    DrawCrosshair(canvas, geometry.crosshair, view.dpi);
 }

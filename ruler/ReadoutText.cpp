@@ -41,28 +41,27 @@ Point CursorOffset(Point cursor, Point windowOrigin) {
             Wrapped(std::int64_t{cursor.y} - windowOrigin.y)};
 }
 
-std::vector<std::string> PositionLines(Point cursor, Point windowOrigin, RulerUnit unit,
-                                       int dpiX, int dpiY) {
+std::vector<std::string> PositionLines(Point cursor, Point windowOrigin, RulerUnit unit, int dpi) {
     const Point offset = CursorOffset(cursor, windowOrigin);
     switch (unit) {
     case UnitPixel:
         return {Decimal(cursor.x), Decimal(cursor.y)};
     case UnitCentimetre:
     case UnitInch:
-        return {OneDecimal(InUnit(offset.x, unit, dpiX)), OneDecimal(InUnit(offset.y, unit, dpiY)),
+        return {OneDecimal(InUnit(offset.x, unit, dpi)), OneDecimal(InUnit(offset.y, unit, dpi)),
                 Decimal(offset.x)};
     }
     return {};
 }
 
-std::string DistanceText(Point cursor, Point windowOrigin, RulerUnit unit, int dpiX) {
+std::string DistanceText(Point cursor, Point windowOrigin, RulerUnit unit, int dpi) {
     const std::int32_t dx = CursorOffset(cursor, windowOrigin).x;
     switch (unit) {
     case UnitPixel:
         return Decimal(dx);
     case UnitCentimetre:
     case UnitInch:
-        return OneDecimal(InUnit(dx, unit, dpiX));
+        return OneDecimal(InUnit(dx, unit, dpi));
     }
     return {};
 }

@@ -7,8 +7,9 @@
 #include "ruler/Geometry.h"
 #include "ruler/RulerUnit.h"
 
-// The texts of the three readouts. The position and distance readouts use the display's
-// nominal resolution only: the zoom calibrates the centimetre scale, not the readouts.
+// The texts of the three readouts. The position and distance readouts use the resolution
+// `dpi` of the monitor the ruler is on only: the zoom calibrates the centimetre scale, not the
+// readouts.
 
 // The cursor's reading on the scale in pixels: its offset from the window's top-left corner,
 // which is the scale's zero since the window has no border. Wraps like 32-bit arithmetic.
@@ -17,12 +18,11 @@ Point CursorOffset(Point cursor, Point windowOrigin);
 // Lines of the position readout, top to bottom. Pixels: the absolute screen x and y.
 // Centimetres and inches: x and y in millimetres or inches with one decimal, then x in
 // pixels. No lines for a unit outside the three.
-std::vector<std::string> PositionLines(Point cursor, Point windowOrigin, RulerUnit unit,
-                                       int dpiX, int dpiY);
+std::vector<std::string> PositionLines(Point cursor, Point windowOrigin, RulerUnit unit, int dpi);
 
 // The distance readout: the cursor's x offset in the unit (pixels, or millimetres or inches
 // with one decimal); empty for a unit outside the three.
-std::string DistanceText(Point cursor, Point windowOrigin, RulerUnit unit, int dpiX);
+std::string DistanceText(Point cursor, Point windowOrigin, RulerUnit unit, int dpi);
 
 // The colour readout: red, green and blue as "%03d-%03d-%03d" and as "%02X-%02X-%02X".
 // The fourth byte of the colour is ignored.

@@ -9,7 +9,7 @@ void PaintRuler(Canvas& canvas, const RulerView& view) {
     canvas.SelectFont(Canvas::Font::Dialog);
     canvas.SelectPen(kTickColor);
     canvas.SelectTextColor(kTickColor);
-    DrawRulerScale(canvas, view.client, view.unit, view.zoom, view.dpiX, view.dpiY);
+    DrawRulerScale(canvas, view.client, view.unit, view.zoom, view.dpi);
     canvas.SelectTextColor(Rgb(0, 0, 0));
 
     // The panes are drawn last, over the scale, in black.

@@ -12,12 +12,11 @@ struct RulerView {
     Rect window;           // window rectangle in screen pixels
     RulerUnit unit = UnitPixel;
     std::int32_t zoom = 100;
-    int dpiX = 96;
-    int dpiY = 96;
-    Point lastCursor;      // screen pixels
+    int dpi = 96;          // the window's resolution: sizes of the layout, millimetres, inches
+    Point lastCursor;      // virtual-screen pixels
     Color lastColor = 0xFFFFFFFF;
     int magnifierFactor = 2;
-    Point screenMax;       // last column and row of the primary screen
+    Rect monitor;          // the monitor under lastCursor, in virtual-screen pixels
 };
 
 // Paints the whole ruler: background, scale, readouts and magnifier, in that order.

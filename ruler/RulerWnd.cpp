@@ -2,13 +2,16 @@
 
 #include "app/SettingsStore.h"
 #include "platform/DC.h"
+#include "platform/Display.h"
+#include "platform/Menu.h"
 #include "res/resource.h"
 #include "ruler/BufferedDC.h"
+#include "ruler/DpiScale.h"
 #include "ruler/GdiCanvas.h"
-#include "platform/Menu.h"
 #include "ruler/MenuMarks.h"
-#include "ruler/PaneLayout.h"
+#include "ruler/Monitors.h"
 #include "ruler/Rotation.h"
+#include "ruler/RulerLayout.h"
 #include "zoom/ZoomDlg.h"
 
 namespace {
@@ -20,6 +23,27 @@ constexpr char kZoomValue[] = "Zoom";
 
 constexpr UINT_PTR TRACK_TIMER_ID = 250960;
 constexpr UINT kTrackPeriodMs = 1;
+
+// The close button's faces for each resolution that has its own, normal and pressed.
+struct CloseFaces {
+    int dpi;
+    int normalId;
+    int pressedId;
+};
+constexpr CloseFaces kCloseFaces[] = {
+    {96, IDB_CLOSE_UP, IDB_CLOSE_DOWN},
+    {120, IDB_CLOSE_UP_120, IDB_CLOSE_DOWN_120},
+    {144, IDB_CLOSE_UP_144, IDB_CLOSE_DOWN_144},
+    {192, IDB_CLOSE_UP_192, IDB_CLOSE_DOWN_192},
+};
+
+const CloseFaces& CloseFacesFor(int dpi) {
+    const int faceDpi = CloseFaceDpi(dpi);
+    for (const CloseFaces& faces : kCloseFaces) {
+        if (faces.dpi == faceDpi) return faces;
+    }
+    return kCloseFaces[0];
+}
 
 RulerSettings ReadSettings() {
     const std::string slider = ReadSettingString(kSection, kSliderShownValue);
@@ -37,7 +61,7 @@ void WriteSettings(const RulerSettings& settings) {
 }  // namespace
 
 CRulerWnd::CRulerWnd() : CDialog(IDD_RULER, nullptr) {
-    ReadScreenExtent();
+    m_monitors = MonitorRects();
     m_setLayeredWindowAttributes = m_user32.Find<SetLayeredWindowAttributesFn>("SetLayeredWindowAttributes");
     m_settings = ReadSettings();
     Create();
@@ -70,8 +94,10 @@ void CRulerWnd::OnOK() {}
 
 BOOL CRulerWnd::OnInitDialog() {
     CDialog::OnInitDialog();
+    // The ruler follows its own resolution, from the monitor it is on (WM_DPICHANGED).
+    KeepDialogManagerFromScaling(m_hWnd);
+    m_dpi = WindowDpi(m_hWnd);
     m_closeButton.SubclassDlgItem(IDCANCEL, m_hWnd);
-    m_closeButton.LoadBitmaps(IDB_CLOSE_UP, IDB_CLOSE_DOWN);
 
     HINSTANCE module = ::GetModuleHandleW(nullptr);
     const int cursorIds[4] = {IDC_READ_TOP, IDC_READ_BOTTOM, IDC_READ_LEFT, IDC_READ_RIGHT};
@@ -80,9 +106,7 @@ BOOL CRulerWnd::OnInitDialog() {
     PlaceCloseButton();
     ::SetWindowPos(m_hWnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE);
     ::SetWindowTextW(m_hWnd, L"Velmar");
-    m_symbolFont.Reset(::CreateFontW(-15, 0, 0, 0, FW_DONTCARE, FALSE, FALSE, FALSE, SYMBOL_CHARSET,
-                                     OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, FIXED_PITCH,
-                                     L"WingDings"));
+    MakeDpiResources();
     CreateMagnifierSlider();
     CreateAlphaSlider();
     ApplyAlpha(255);
@@ -94,7 +118,7 @@ BOOL CRulerWnd::OnInitDialog() {
 void CRulerWnd::CreateMagnifierSlider() {
     constexpr DWORD style =
         WS_CHILD | WS_VISIBLE | WS_TABSTOP | TBS_TOOLTIPS | TBS_LEFT | TBS_VERT | TBS_AUTOTICKS;
-    m_magnifySlider.Create(style, MagnifierSliderRect(GetClientRect()), m_hWnd, IDC_MAGNIFY_SLIDER);
+    m_magnifySlider.Create(style, MagnifierSliderRect(GetClientRect(), m_dpi), m_hWnd, IDC_MAGNIFY_SLIDER);
     m_magnifySlider.SetRange(1, 20, false);
     m_magnifySlider.SetPos(2);
     m_magnifySlider.SetTipSide(TBTS_LEFT);
@@ -103,7 +127,7 @@ void CRulerWnd::CreateMagnifierSlider() {
 
 void CRulerWnd::CreateAlphaSlider() {
     if (!m_setLayeredWindowAttributes) return;
-    m_alphaSlider.Create(WS_CHILD | WS_VISIBLE | WS_TABSTOP | TBS_TOOLTIPS, Rect{10, 10, 80, 25}, m_hWnd,
+    m_alphaSlider.Create(WS_CHILD | WS_VISIBLE | WS_TABSTOP | TBS_TOOLTIPS, AlphaSliderRect(m_dpi), m_hWnd,
                          IDC_ALPHA_SLIDER);
     m_alphaSlider.SetRange(20, 255, false);
     m_alphaSlider.SetPos(255);
@@ -128,24 +152,27 @@ LRESULT CRulerWnd::OnNotify(WPARAM wParam, LPARAM lParam) {
     return CDialog::OnNotify(wParam, lParam);
 }
 
+void CRulerWnd::MakeDpiResources() {
+    m_fonts.Make(reinterpret_cast<HFONT>(SendMessage(WM_GETFONT)), m_dpi);
+    const CloseFaces& faces = CloseFacesFor(m_dpi);
+    m_closeButton.LoadBitmaps(faces.normalId, faces.pressedId);
+    m_closeButton.InvalidateAll(true);
+}
+
 void CRulerWnd::PlaceCloseButton() {
     const Rect button = m_closeButton.GetWindowRect();
-    const Point origin = CloseButtonOrigin(GetWindowRect().Width(), button.Width());
+    const Point origin = CloseButtonOrigin(GetWindowRect().Width(), button.Width(), m_dpi);
     m_closeButton.MoveWindow({origin.x, origin.y, origin.x + button.Width(), origin.y + button.Height()});
 }
 
 void CRulerWnd::PlaceMagnifierSlider() {
-    const Rect rect = MagnifierSliderRect(GetClientRect());
+    const Rect rect = MagnifierSliderRect(GetClientRect(), m_dpi);
     if (rect.IsEmpty()) {
         m_magnifySlider.ShowWindow(SW_HIDE);
         return;
     }
     m_magnifySlider.ShowWindow(SW_SHOW);
     m_magnifySlider.MoveWindow(rect);
-}
-
-void CRulerWnd::ReadScreenExtent() {
-    m_screenMax = {::GetSystemMetrics(SM_CXSCREEN) - 1, ::GetSystemMetrics(SM_CYSCREEN) - 1};
 }
 
 LRESULT CRulerWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -166,8 +193,12 @@ LRESULT CRulerWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         OnTimer(wParam);
         return Default();
     case WM_SETTINGCHANGE:
+    case WM_DISPLAYCHANGE:
         Default();
-        OnSettingChange();
+        m_monitors = MonitorRects();
+        return 0;
+    case WM_DPICHANGED:
+        OnDpiChanged(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
         return 0;
     case WM_SETCURSOR:
         return OnSetCursor(LOWORD(lParam));
@@ -195,26 +226,23 @@ void CRulerWnd::OnPaint() {
     try {
         CPaintDC paint(m_hWnd);
         CBufferedDC buffer(paint);
-        const HFONT dialogFont =
-            m_closeButton.IsWindow() ? reinterpret_cast<HFONT>(m_closeButton.SendMessage(WM_GETFONT)) : nullptr;
-        CGdiCanvas canvas(buffer, dialogFont, m_symbolFont.GetSafeHandle());
-        PaintRuler(canvas, View(buffer));
+        CGdiCanvas canvas(buffer, m_fonts.Dialog(), m_fonts.Symbol());
+        PaintRuler(canvas, View());
     } catch (...) {
     }
 }
 
-RulerView CRulerWnd::View(const CDC& dc) const {
+RulerView CRulerWnd::View() const {
     RulerView view;
     view.client = GetClientRect();
     view.window = GetWindowRect();
     view.unit = m_settings.unit;
     view.zoom = m_settings.zoom;
-    view.dpiX = dc.GetDeviceCaps(LOGPIXELSX);
-    view.dpiY = dc.GetDeviceCaps(LOGPIXELSY);
+    view.dpi = m_dpi;
     view.lastCursor = m_tracker.LastCursor();
     view.lastColor = m_tracker.LastColor();
     view.magnifierFactor = m_magnifySlider.IsWindow() ? m_magnifySlider.GetPos() : 1;
-    view.screenMax = m_screenMax;
+    view.monitor = MonitorAt(view.lastCursor, m_monitors);
     return view;
 }
 
@@ -226,16 +254,28 @@ void CRulerWnd::OnSize() {
     InvalidateAll(true);
 }
 
+// The ruler moved to a monitor of another resolution, or its resolution changed: everything
+// is made anew for the new one, and the window takes the size the system suggests.
+void CRulerWnd::OnDpiChanged(int dpi, const RECT& suggested) {
+    if (dpi <= 0 || dpi == m_dpi) return;
+    const Rect button = m_closeButton.GetWindowRect();
+    m_closeButton.MoveWindow({0, 0, Rescaled(button.Width(), m_dpi, dpi), Rescaled(button.Height(), m_dpi, dpi)});
+    m_dpi = dpi;
+    MakeDpiResources();
+    m_alphaSlider.MoveWindow(AlphaSliderRect(m_dpi));
+    MoveWindow(FromRECT(suggested));
+    OnSize();  // also when the suggested size is the current one
+}
+
 void CRulerWnd::OnGetMinMaxInfo(MINMAXINFO& info) {
-    info.ptMinTrackSize.x = 45;
-    info.ptMinTrackSize.y = 40;
+    const Point minimum = MinimumTrackSize(m_dpi);
+    info.ptMinTrackSize.x = minimum.x;
+    info.ptMinTrackSize.y = minimum.y;
 }
 
 void CRulerWnd::OnTimer(UINT_PTR id) {
     if (id == TRACK_TIMER_ID) TrackCursor();
 }
-
-void CRulerWnd::OnSettingChange() { ReadScreenExtent(); }
 
 // Samples the cursor and, after a move, the colour under it; invalidates the panes whose
 // values changed and, on every tick, the magnifier's inside so it shows the live screen.
@@ -245,12 +285,12 @@ void CRulerWnd::TrackCursor() {
     if (::GetCursorPos(&position)) sample = FromPOINT(position);
 
     const Rect client = GetClientRect();
-    const CursorTick tick = m_tracker.OnSample(sample, client);
+    const CursorTick tick = m_tracker.OnSample(sample, client, m_dpi);
     for (const Invalidation& pane : tick.panes) InvalidateRect(pane.rect, pane.erase);
     if (tick.sampleColor) {
         const CClientDC screen(nullptr);
         const Point at = m_tracker.LastCursor();
-        if (const auto pane = m_tracker.OnColor(::GetPixel(screen.GetSafeHdc(), at.x, at.y), client))
+        if (const auto pane = m_tracker.OnColor(::GetPixel(screen.GetSafeHdc(), at.x, at.y), client, m_dpi))
             InvalidateRect(pane->rect, pane->erase);
     }
     InvalidateRect(tick.magnifier.rect, tick.magnifier.erase);
@@ -259,7 +299,7 @@ void CRulerWnd::TrackCursor() {
 RulerZone CRulerWnd::HitTestRuler() const {
     POINT cursor{};
     if (!::GetCursorPos(&cursor)) return ZoneCaption;
-    return ::HitTestRuler(FromPOINT(cursor), GetWindowRect(), m_closeButton.GetWindowRect());
+    return ::HitTestRuler(FromPOINT(cursor), GetWindowRect(), m_closeButton.GetWindowRect(), m_dpi);
 }
 
 LRESULT CRulerWnd::OnSetCursor(int hitTest) {

@@ -8,6 +8,7 @@
 #include "ruler/Color.h"
 #include "ruler/CursorTracking.h"
 #include "ruler/HitTest.h"
+#include "ruler/RulerFonts.h"
 #include "ruler/RulerPainter.h"
 
 // The ruler: a borderless, always-on-top modeless dialog that paints its own scale and
@@ -33,32 +34,34 @@ private:
     void OnPaint();
     void OnSize();
     void OnTimer(UINT_PTR id);
-    void OnSettingChange();
+    void OnDpiChanged(int dpi, const RECT& suggested);
     void OnGetMinMaxInfo(MINMAXINFO& info);
     LRESULT OnSetCursor(int hitTest);
     void OnLButtonDown(LPARAM position);
     void OnLButtonDblClk(LPARAM position);
     void OnRButtonDown(LPARAM position);
 
+    // Fonts and close-button faces for the window's resolution.
+    void MakeDpiResources();
     void PlaceCloseButton();
     void PlaceMagnifierSlider();
     void CreateMagnifierSlider();
     void CreateAlphaSlider();
     void ApplyAlpha(BYTE alpha);
-    void ReadScreenExtent();
     // Writes the three settings; a failure (even running out of memory) only loses the write.
     void SaveSettings() const noexcept;
     void TrackCursor();
     RulerZone HitTestRuler() const;
     void RunContextMenu(HMENU popup, Point at);
     void RunZoomDialog();
-    RulerView View(const CDC& dc) const;
+    RulerView View() const;
 
     RulerSettings m_settings;
     CBitmapButton m_closeButton;
     CursorTracker m_tracker;  // last cursor position and colour seen
-    CFont m_symbolFont;
-    Point m_screenMax;
+    int m_dpi = 96;           // the window's resolution, kept up to date by WM_DPICHANGED
+    CRulerFonts m_fonts;
+    std::vector<Rect> m_monitors;  // re-read when the display or its settings change
     CSliderCtrl m_magnifySlider;
     CSliderCtrl m_alphaSlider;
     HCURSOR m_readCursors[4] = {};

@@ -5,10 +5,10 @@
 #include <cstdio>
 #include <string>
 
+#include "ruler/DpiScale.h"
+
 namespace {
 
-// Half the width (along the top and bottom) or height (along the sides) of a number's box.
-constexpr int kNumberHalf = 15;
 // Coordinates and tick lengths beyond this are refused, which keeps every sum below in int.
 constexpr int kMaxCoordinate = 1 << 24;
 // A run ends after this many marks whatever its step: far more than any screen holds (a mark
@@ -35,6 +35,21 @@ bool IsDrawable(const Rect& area, const ScaleSeries& series, const UnitMetrics& 
 
 bool Touches(const Rect& box, const Rect& clip) { return !box.IsEmpty() && box.Intersects(clip); }
 
+// The sizes of the numbers' boxes and the extents a pass needs, at the window's resolution.
+struct Boxes {
+    explicit Boxes(int dpi)
+        : half(Scaled(15, dpi)), depth(Scaled(20, dpi)), width(Scaled(30, dpi)),
+          centredHalf(Scaled(10, dpi)), minAcross(Scaled(30, dpi)), minDown(Scaled(40, dpi)),
+          twoRows(Scaled(70, dpi)) {}
+    int half;         // half a box's width along the top and bottom, or height along the sides
+    int depth;        // a box's depth below or above the ticks of the top and bottom
+    int width;        // a box's width beside the ticks of the sides
+    int centredHalf;  // half the short side of the one box of a thin ruler
+    int minAcross;    // the extent above which the top and bottom are marked
+    int minDown;      // the extent above which the sides are marked
+    int twoRows;      // the extent above which each number is drawn at both edges
+};
+
 // One series on one area, and the clip box the marks are culled against.
 struct Run {
     Canvas& canvas;
@@ -42,6 +57,8 @@ struct Run {
     const ScaleSeries& series;
     RulerUnit unit;
     std::int32_t zoom;
+    int tickLength;
+    Boxes boxes;
 
     // Line from x, top down to bottom (excluded), when it reaches into the clip box.
     void VerticalLine(int x, int top, int bottom) const {
@@ -72,32 +89,35 @@ struct Run {
 };
 
 // Marks of one run stop mattering once their number boxes start at or past `farEdge`.
-bool IsPast(double position, double farEdge) { return position - kNumberHalf >= farEdge; }
+bool IsPast(const Run& run, double position, double farEdge) {
+    return position - run.boxes.half >= farEdge;
+}
 
 // Ticks down from the top and up from the bottom, starting at 0.
 void DrawAcross(const Run& run, const Rect& a, double pixelsPerUnit) {
     const int extent = a.right - a.left;
-    if (extent <= 30) return;
-    const int len = run.series.tickLength;
+    const Boxes& b = run.boxes;
+    if (extent <= b.minAcross) return;
+    const int len = run.tickLength;
     const int middle = a.top + (a.bottom - a.top) / 2;
-    const bool twoRows = a.bottom - a.top > 70;
+    const bool twoRows = a.bottom - a.top > b.twoRows;
     const double farEdge = std::min(a.right, run.clip.right);
     int marks = 0;
     // q accumulates by addition; a product k * step rounds differently and moves some marks.
     for (double q = 0.0; extent > q && marks < kMaxMarksPerRun; q += run.series.step, ++marks) {
         const double position = std::trunc(q * pixelsPerUnit);
-        if (IsPast(position, farEdge)) break;
+        if (IsPast(run, position, farEdge)) break;
         const int x = static_cast<int>(position);
         run.VerticalLine(x, a.bottom - len, a.bottom);
         run.VerticalLine(x, a.top, a.top + len);
         if (!run.series.numbers) continue;
-        const int left = x - kNumberHalf;
-        const int right = x + kNumberHalf;
+        const int left = x - b.half;
+        const int right = x + b.half;
         if (twoRows) {
-            run.Numbers(q, {left, a.top + len, right, a.top + len + 20},
-                        {left, a.bottom - len - 20, right, a.bottom - len});
+            run.Numbers(q, {left, a.top + len, right, a.top + len + b.depth},
+                        {left, a.bottom - len - b.depth, right, a.bottom - len});
         } else {
-            run.Numbers(q, {left, middle - 10, right, middle + 10}, {});
+            run.Numbers(q, {left, middle - b.centredHalf, right, middle + b.centredHalf}, {});
         }
     }
 }
@@ -105,29 +125,30 @@ void DrawAcross(const Run& run, const Rect& a, double pixelsPerUnit) {
 // Ticks in from the left and right, starting at the first step: 0 is the top's business.
 void DrawDown(const Run& run, const Rect& a, double pixelsPerUnit) {
     const int extent = a.bottom - a.top;
-    if (extent <= 40) return;
-    const int len = run.series.tickLength;
+    const Boxes& b = run.boxes;
+    if (extent <= b.minDown) return;
+    const int len = run.tickLength;
     const int middle = a.left + (a.right - a.left) / 2;
-    const bool twoColumns = a.right - a.left > 70;
+    const bool twoColumns = a.right - a.left > b.twoRows;
     const double farEdge = std::min(a.bottom, run.clip.bottom);
     int marks = 0;
     // Starting at q = step, the loop condition also demands an extent above the step.
     for (double q = run.series.step; extent > q && marks < kMaxMarksPerRun;
          q += run.series.step, ++marks) {
         const double position = std::trunc(q * pixelsPerUnit);
-        if (IsPast(position, farEdge)) break;
+        if (IsPast(run, position, farEdge)) break;
         const int y = static_cast<int>(position);
         run.HorizontalLine(y, a.left, a.left + len);
         run.HorizontalLine(y, a.right - len, a.right);
         if (!run.series.numbers) continue;
-        const int top = y - kNumberHalf;
-        const int bottom = y + kNumberHalf;
+        const int top = y - b.half;
+        const int bottom = y + b.half;
         if (twoColumns) {
             // The right box reaches to the edge itself, so its number sits nearer the edge.
-            run.Numbers(q, {a.left + len, top, a.left + len + 30, bottom},
-                        {a.right - len - 30, top, a.right, bottom});
+            run.Numbers(q, {a.left + len, top, a.left + len + b.width, bottom},
+                        {a.right - len - b.width, top, a.right, bottom});
         } else {
-            run.Numbers(q, {middle - 10, top, middle + 10, bottom}, {});
+            run.Numbers(q, {middle - b.centredHalf, top, middle + b.centredHalf, bottom}, {});
         }
     }
 }
@@ -135,19 +156,18 @@ void DrawDown(const Run& run, const Rect& a, double pixelsPerUnit) {
 }  // namespace
 
 void DrawScale(Canvas& canvas, const Rect& area, const ScaleSeries& series, RulerUnit unit,
-               std::int32_t zoom, const UnitMetrics& metrics) {
+               std::int32_t zoom, const UnitMetrics& metrics, int dpi) {
     if (!IsDrawable(area, series, metrics)) return;
-    const Run run{canvas, canvas.ClipBox(), series, unit, zoom};
+    const Run run{canvas, canvas.ClipBox(), series, unit, zoom, Scaled(series.tickLength, dpi), Boxes(dpi)};
     DrawAcross(run, area, metrics.pixelsPerUnitX);
     DrawDown(run, area, metrics.pixelsPerUnitY);
 }
 
-void DrawRulerScale(Canvas& canvas, const Rect& client, RulerUnit unit, std::int32_t zoom,
-                    int dpiX, int dpiY) {
+void DrawRulerScale(Canvas& canvas, const Rect& client, RulerUnit unit, std::int32_t zoom, int dpi) {
     if (!IsWithinRange(client)) return;
     const Rect area = client.Inflated(1, 1);
-    const UnitMetrics metrics = MetricsFor(unit, dpiX, dpiY);
-    for (const ScaleSeries& series : SeriesFor(unit, zoom)) {
-        DrawScale(canvas, area, series, unit, zoom, metrics);
+    const UnitMetrics metrics = MetricsFor(unit, dpi);
+    for (const ScaleSeries& series : SeriesFor(unit, zoom, dpi)) {
+        DrawScale(canvas, area, series, unit, zoom, metrics, dpi);
     }
 }

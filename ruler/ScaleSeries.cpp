@@ -1,5 +1,9 @@
 #include "ruler/ScaleSeries.h"
 
+#include <algorithm>
+
+#include "ruler/DpiScale.h"
+
 namespace {
 
 // Multiplied by the dots per inch it gives the pixels per millimetre.
@@ -7,10 +11,15 @@ constexpr double kInchesPerMillimetre = 0.03937007874015748;
 
 }  // namespace
 
-std::vector<ScaleSeries> SeriesFor(RulerUnit unit, std::int32_t zoom) {
+std::vector<ScaleSeries> SeriesFor(RulerUnit unit, std::int32_t zoom, int dpi) {
     switch (unit) {
-    case UnitPixel:
-        return {{5, 3, false}, {10, 5, false}, {50, 8, false}, {100, 10, true}};
+    case UnitPixel: {
+        // Device pixels, marked every 5, 10, 50 and 100 at 96 dpi. At higher resolutions the
+        // steps grow by whole factors (the resolution over 96, rounded), so that every mark
+        // still falls on a round number of device pixels and the numbers keep their room.
+        const double k = std::max(1, Scaled(1, dpi));
+        return {{5 * k, 3, false}, {10 * k, 5, false}, {50 * k, 8, false}, {100 * k, 10, true}};
+    }
     case UnitCentimetre: {
         // Steps in millimetres scaled by zoom / 100: 1 mm, 5 mm and 1 cm at zoom 100.
         const double z = zoom;
@@ -22,12 +31,12 @@ std::vector<ScaleSeries> SeriesFor(RulerUnit unit, std::int32_t zoom) {
     return {};
 }
 
-UnitMetrics MetricsFor(RulerUnit unit, int dpiX, int dpiY) {
+UnitMetrics MetricsFor(RulerUnit unit, int dpi) {
     switch (unit) {
     case UnitCentimetre:
-        return {dpiX * kInchesPerMillimetre, dpiY * kInchesPerMillimetre};
+        return {dpi * kInchesPerMillimetre, dpi * kInchesPerMillimetre};
     case UnitInch:
-        return {static_cast<double>(dpiX), static_cast<double>(dpiY)};
+        return {static_cast<double>(dpi), static_cast<double>(dpi)};
     case UnitPixel:
         break;
     }

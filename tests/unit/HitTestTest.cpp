@@ -10,9 +10,15 @@ namespace {
 
 using Zones = std::initializer_list<std::pair<Point, RulerZone>>;
 
+Point Twice(Point p) { return {2 * p.x, 2 * p.y}; }
+Rect Twice(const Rect& r) { return {2 * r.left, 2 * r.top, 2 * r.right, 2 * r.bottom}; }
+
+// At 192 dpi every zone is twice as deep: the same places, doubled, give the same zones.
 void ExpectZones(const Rect& window, const Rect& button, Zones cases) {
     for (const auto& [at, zone] : cases) {
-        EXPECT_EQ(HitTestRuler(at, window, button), zone) << testing::PrintToString(at);
+        EXPECT_EQ(HitTestRuler(at, window, button, 96), zone) << testing::PrintToString(at);
+        EXPECT_EQ(HitTestRuler(Twice(at), Twice(window), Twice(button), 192), zone)
+            << "at 192 dpi " << testing::PrintToString(Twice(at));
     }
 }
 

@@ -3,7 +3,7 @@
 #include "RecordingCanvas.h"
 #include "ruler/MagnifierGeometry.h"
 #include "ruler/MagnifierPainter.h"
-#include "ruler/PaneLayout.h"
+#include "ruler/RulerLayout.h"
 
 namespace {
 
@@ -11,8 +11,8 @@ using Kind = RecordingCanvas::Kind;
 using Call = RecordingCanvas::Call;
 
 // A 400 by 120 client area (pane 170, 28, 362, 92) on a 1024 by 768 screen.
-const Rect kPane = MagnifierPaneRect({0, 0, 400, 120});
-constexpr Point kScreenMax{1023, 767};
+const Rect kPane = MagnifierPaneRect({0, 0, 400, 120}, 96);
+constexpr Rect kScreen{0, 0, 1024, 768};
 
 TEST(MagnifierGeometry, KeepsTheSourceOnTheScreen) {
     const struct { int factor; Point cursor; Rect source, dest; } cases[] = {
@@ -28,19 +28,19 @@ TEST(MagnifierGeometry, KeepsTheSourceOnTheScreen) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.factor << " at " << testing::PrintToString(c.cursor));
-        const MagnifierGeometry g = MagnifierGeometryFor(kPane, c.factor, c.cursor, kScreenMax);
+        const MagnifierGeometry g = MagnifierGeometryFor(kPane, c.factor, c.cursor, kScreen, 96);
         EXPECT_EQ(g.image, (Rect{176, 34, 356, 86}));
         EXPECT_EQ(g.crosshair, (Point{266, 60}));
         EXPECT_EQ(g.source, c.source);
         EXPECT_EQ(g.dest, c.dest);
     }
     // A source wider than the screen: the lower bound, tested first, decides below half.
-    EXPECT_EQ(MagnifierGeometryFor(kPane, 1, {89, 25}, {50, 10}).source, (Rect{0, 0, 181, 53}));
-    EXPECT_EQ(MagnifierGeometryFor(kPane, 1, {90, 26}, {50, 10}).source, (Rect{-130, -42, 51, 11}));
+    EXPECT_EQ(MagnifierGeometryFor(kPane, 1, {89, 25}, {0, 0, 51, 11}, 96).source, (Rect{0, 0, 181, 53}));
+    EXPECT_EQ(MagnifierGeometryFor(kPane, 1, {90, 26}, {0, 0, 51, 11}, 96).source, (Rect{-130, -42, 51, 11}));
     // Panes 1 to 12 pixels wide or high leave an empty or inverted image: nothing is copied.
     for (int size = 1; size <= 13; ++size) {
         for (const Rect& pane : {Rect{170, 28, 170 + size, 92}, Rect{170, 28, 362, 28 + size}}) {
-            const MagnifierGeometry g = MagnifierGeometryFor(pane, 2, {500, 300}, kScreenMax);
+            const MagnifierGeometry g = MagnifierGeometryFor(pane, 2, {500, 300}, kScreen, 96);
             EXPECT_EQ(g.Copies(), size == 13) << size;
             EXPECT_EQ(g.Copies(), !g.dest.IsEmpty()) << size;
         }
@@ -49,7 +49,7 @@ TEST(MagnifierGeometry, KeepsTheSourceOnTheScreen) {
 
 // The cursor at (500, 300), magnified twice.
 void Paint(RecordingCanvas& canvas, const Rect& client) {
-    DrawMagnifierPane(canvas, {client, {}, UnitPixel, 100, 96, 96, {500, 300}, 0, 2, kScreenMax});
+    DrawMagnifierPane(canvas, {client, {}, UnitPixel, 100, 96, {500, 300}, 0, 2, kScreen});
 }
 
 // A raised frame, the image and the crosshair; a paint inside the frame leaves it alone.

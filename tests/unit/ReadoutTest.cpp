@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "RecordingCanvas.h"
-#include "ruler/PaneLayout.h"
+#include "ruler/RulerLayout.h"
 #include "ruler/ReadoutPainter.h"
 #include "ruler/ReadoutText.h"
 
@@ -32,7 +32,7 @@ TEST(ReadoutText, PositionAndDistancePerUnitAndColour) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::PrintToString(c.at));
-        EXPECT_EQ(PositionLines(c.at, c.origin, c.unit, 96, 96), c.pos);
+        EXPECT_EQ(PositionLines(c.at, c.origin, c.unit, 96), c.pos);
         EXPECT_EQ(DistanceText(c.at, c.origin, c.unit, 96), c.distance);
     }
     // The colour in decimal and hexadecimal, its fourth byte ignored.
@@ -43,10 +43,11 @@ TEST(ReadoutText, PositionAndDistancePerUnitAndColour) {
 }
 
 // The three readouts of a ruler at (100, 200) in inches at 96 dots per inch, the cursor at
-// (148, 296) over the colour 0xAB804020.
-RecordingCanvas Paint(const Rect& client, const Rect& clip = RecordingCanvas::kEverything) {
-    const Rect window{100, 200, 100 + client.right, 200 + client.bottom};
-    const RulerView view{client, window, UnitInch, 100, 96, 96, {148, 296}, 0xAB804020, 2, {}};
+// (148, 296) over the colour 0xAB804020; at twice the resolution all of it twice as far.
+RecordingCanvas Paint(const Rect& client, const Rect& clip = RecordingCanvas::kEverything, int dpi = 96) {
+    const int k = dpi / 96;
+    const Rect window{100 * k, 200 * k, 100 * k + client.right, 200 * k + client.bottom};
+    const RulerView view{client, window, UnitInch, 100, dpi, {148 * k, 296 * k}, 0xAB804020, 2, {}};
     RecordingCanvas canvas(clip);
     DrawPositionPane(canvas, view);
     DrawDistancePane(canvas, view);
@@ -68,6 +69,14 @@ TEST(ReadoutPainter, DrawsTextsAndSwatchOfThePanesThePaintCanShow) {
                             {{83, 43}, "20-40-80", Font::Dialog}}));
     const RecordingCanvas::Call swatch{Kind::Fill, 0xAB804020, {}, {}, {148, 28, 168, 61}};
     EXPECT_EQ(canvas.Calls().back(), swatch);
+    // At 192 dpi: the same readouts (but the pixels) at twice the places, the swatch twice as large.
+    Texts twice;
+    for (const auto& [at, text, font] : texts) twice.emplace_back(Point{2 * at.x, 2 * at.y}, text == "48" ? "96" : text, font);
+    const RecordingCanvas at192 = Paint({0, 0, 800, 240}, RecordingCanvas::kEverything, 192);
+    Texts texts192;
+    for (const auto& c : at192.Of(Kind::TextAt)) texts192.emplace_back(c.from, c.text, c.font);
+    EXPECT_EQ(texts192, twice);
+    EXPECT_EQ(at192.Calls().back().box, (Rect{296, 56, 336, 122}));
     // Clip boxes that just miss every pane, or just touch one, and rulers with no panes.
     constexpr Rect client{0, 0, 400, 120};
     constexpr Rect kAll = RecordingCanvas::kEverything;
@@ -75,7 +84,7 @@ TEST(ReadoutPainter, DrawsTextsAndSwatchOfThePanesThePaintCanShow) {
         {{0, 0, 38, 120}, client, 0, 0},          // left of every pane
         {{38, 0, 39, 120}, client, 5, 0},         // first column of the position pane
         {{84, 62, 100, 70}, client, 5, 0},        // only where position text runs past its pane
-        {MagnifierPaneRect(client).Inflated(-2, -2), client, 0, 0},  // a timer tick
+        {MagnifierPaneRect(client, 96).Inflated(-2, -2), client, 0, 0},  // a timer tick
         {kAll, {0, 0, 99, 100}, 0, 0},            // too small for any
         {kAll, {0, 0, 300, 300}, 7, 1},           // square: no distance
     };

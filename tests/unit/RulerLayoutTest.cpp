@@ -1,9 +1,13 @@
 #include <gtest/gtest.h>
 
-#include "RecordingCanvas.h"
-#include "ruler/PaneLayout.h"
+#include <cstdlib>
 
-TEST(PaneLayout, GivesEachPaneOrTheEmptyRectangle) {
+#include "RecordingCanvas.h"
+#include "ruler/CursorTracking.h"
+#include "ruler/DpiScale.h"
+#include "ruler/RulerLayout.h"
+
+TEST(RulerLayout, GivesEachPaneOrTheEmptyRectangleAt96Dpi) {
     constexpr Rect kNo{};
     constexpr Rect kPos{38, 28, 83, 81};
     constexpr Rect kDis{45, 14, 85, 34};
@@ -24,19 +28,71 @@ TEST(PaneLayout, GivesEachPaneOrTheEmptyRectangle) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::PrintToString(c.client));
-        EXPECT_EQ(PositionPaneRect(c.client), c.position);
-        EXPECT_EQ(DistancePaneRect(c.client), c.distance);
-        EXPECT_EQ(ColorPaneRect(c.client), c.colour);
-        EXPECT_EQ(MagnifierPaneRect(c.client), c.magnifier);
-        EXPECT_EQ(MagnifierSliderRect(c.client), c.slider);
+        EXPECT_EQ(PositionPaneRect(c.client, 96), c.position);
+        EXPECT_EQ(DistancePaneRect(c.client, 96), c.distance);
+        EXPECT_EQ(ColorPaneRect(c.client, 96), c.colour);
+        EXPECT_EQ(MagnifierPaneRect(c.client, 96), c.magnifier);
+        EXPECT_EQ(MagnifierSliderRect(c.client, 96), c.slider);
     }
     constexpr int kMax = 2147483647;
     // Upside down, so "higher than wide" fails and the distance pane lies past the int range.
-    EXPECT_EQ(DistancePaneRect({kMax - 10, kMax - 10, kMax, 0}), (Rect{kMax, kMax, kMax, kMax}));
+    EXPECT_EQ(DistancePaneRect({kMax - 10, kMax - 10, kMax, 0}, 96), (Rect{kMax, kMax, kMax, kMax}));
     // Wider than an int can count: still wider than high.
-    EXPECT_EQ(DistancePaneRect({-kMax - 1, 0, kMax, 100}), (Rect{-kMax + 44, 14, -kMax + 84, 34}));
+    EXPECT_EQ(DistancePaneRect({-kMax - 1, 0, kMax, 100}, 96), (Rect{-kMax + 44, 14, -kMax + 84, 34}));
     // The close button keeps 5 pixels from the right and the top.
-    EXPECT_EQ(CloseButtonOrigin(489, 12), (Point{472, 5}));
-    EXPECT_EQ(CloseButtonOrigin(40, 12), (Point{23, 5}));
-    EXPECT_EQ(CloseButtonOrigin(0, 12), (Point{-17, 5}));
+    EXPECT_EQ(CloseButtonOrigin(489, 12, 96), (Point{472, 5}));
+    EXPECT_EQ(CloseButtonOrigin(40, 12, 96), (Point{23, 5}));
+    EXPECT_EQ(CloseButtonOrigin(0, 12, 96), (Point{-17, 5}));
+}
+
+namespace {
+
+Rect ScaledRect(const Rect& r, int dpi) {
+    return {Scaled(r.left, dpi), Scaled(r.top, dpi), Scaled(r.right, dpi), Scaled(r.bottom, dpi)};
+}
+
+bool WithinAPixel(const Rect& a, const Rect& b) {
+    return std::abs(a.left - b.left) <= 1 && std::abs(a.top - b.top) <= 1 && std::abs(a.right - b.right) <= 1 &&
+           std::abs(a.bottom - b.bottom) <= 1;
+}
+
+}  // namespace
+
+// A ruler of the scaled size at 120, 144 or 192 dpi has every rectangle of the 96-dpi ruler,
+// scaled (to within the rounding of one pixel); sizes and thresholds scale alike.
+TEST(RulerLayout, EveryRectangleScalesWithTheResolution) {
+    using Rule = Rect (*)(const Rect&, int);
+    const Rule rules[] = {PositionPaneRect, DistancePaneRect, ColorPaneRect, MagnifierPaneRect, MagnifierSliderRect,
+                          MagnifierInterior};
+    const Rect clients[] = {{0, 0, 489, 41}, {0, 0, 400, 120}, {0, 0, 300, 300}, {0, 0, 220, 90}};
+    for (const int dpi : {120, 144, 192}) {
+        SCOPED_TRACE(testing::Message() << dpi << " dpi");
+        for (const Rect& client : clients) {
+            for (const Rule rule : rules) {
+                const Rect scaled = rule(ScaledRect(client, dpi), dpi);
+                EXPECT_TRUE(WithinAPixel(scaled, ScaledRect(rule(client, 96), dpi)))
+                    << testing::PrintToString(client) << " gives " << testing::PrintToString(scaled);
+            }
+        }
+        // The tall panes start one pixel above the scaled threshold of 83, the position pane
+        // at the scaled width of 100.
+        const int tall = Scaled(83, dpi) + 1;
+        const int wide = Scaled(100, dpi);
+        EXPECT_TRUE(PositionPaneRect({0, 0, wide, tall - 1}, dpi).IsEmpty());
+        EXPECT_TRUE(PositionPaneRect({0, 0, wide - 1, tall}, dpi).IsEmpty());
+        EXPECT_FALSE(PositionPaneRect({0, 0, wide, tall}, dpi).IsEmpty());
+        EXPECT_EQ(AlphaSliderRect(dpi), ScaledRect(AlphaSliderRect(96), dpi));
+        EXPECT_EQ(MinimumTrackSize(dpi), (Point{Scaled(45, dpi), Scaled(40, dpi)}));
+        EXPECT_EQ(CloseButtonOrigin(1000, 30, dpi), (Point{970 - Scaled(5, dpi), Scaled(5, dpi)}));
+        EXPECT_EQ(SymbolFontHeight(dpi), Scaled(SymbolFontHeight(96), dpi));
+        EXPECT_NEAR(DialogFontHeight(dpi), Scaled(DialogFontHeight(96), dpi), 1);
+        // The close button's faces are never stretched: those of the nearest lower resolution.
+        EXPECT_EQ(CloseFaceDpi(dpi - 1), dpi == 120 ? 96 : dpi == 144 ? 120 : 144);
+        EXPECT_EQ(CloseFaceDpi(dpi), dpi);
+    }
+    EXPECT_EQ(AlphaSliderRect(96), (Rect{10, 10, 80, 25}));
+    EXPECT_EQ(MinimumTrackSize(96), (Point{45, 40}));
+    EXPECT_EQ(SymbolFontHeight(96), -15);
+    EXPECT_EQ(DialogFontHeight(96), -11);  // the template's 8 points
+    EXPECT_EQ(CloseFaceDpi(72), 96);
 }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <limits>
 #include <set>
 #include <string>
@@ -25,15 +26,15 @@ bool IsVertical(const Call& line) { return line.from.x == line.to.x; }
 std::vector<Call> Draw(const Rect& area, const ScaleSeries& series,
                        const UnitMetrics& metrics = kPixels, const Rect& clip = kAll) {
     RecordingCanvas canvas(clip);
-    DrawScale(canvas, area, series, UnitPixel, 100, metrics);
+    DrawScale(canvas, area, series, UnitPixel, 100, metrics, 96);
     return canvas.Calls();
 }
 
-// The whole scale of a ruler at 96 dots per inch.
+// The whole scale of a ruler, at 96 dots per inch unless told.
 std::vector<Call> DrawRuler(const Rect& client, RulerUnit unit, std::int32_t zoom = 100,
-                            const Rect& clip = kAll) {
+                            const Rect& clip = kAll, int dpi = 96) {
     RecordingCanvas canvas(clip);
-    DrawRulerScale(canvas, client, unit, zoom, 96, 96);
+    DrawRulerScale(canvas, client, unit, zoom, dpi);
     return canvas.Calls();
 }
 
@@ -135,6 +136,38 @@ TEST(DrawScale, StopsAtTheFarEdgeOfALongInchRuler) {
     }
     for (int x = 0; x <= 2004; x += 12) twelves.push_back(x);
     EXPECT_EQ(eighths, twelves);
+}
+
+// At 192 dpi a ruler twice as large has the inch scale of the 96-dpi ruler at twice the
+// places, its ticks twice as long and its number boxes twice as large. Pixels stay device
+// pixels: at 144 dpi their marks are spaced twice as far, so a tick still falls on pixel 100.
+TEST(DrawScale, FollowsTheResolution) {
+    std::vector<std::pair<Point, int>> doubled, at192;  // top ticks (x, length); boxes (centre, size)
+    Texts texts96, texts192;
+    for (const Call& c : DrawRuler({0, 0, 400, 120}, UnitInch, 100, kAll, 96)) {
+        if (c.kind == Kind::Line && c.from.y == -1) doubled.push_back({{2 * c.from.x, 0}, 2 * (c.to.y - c.from.y)});
+        if (c.kind == Kind::TextCentred) texts96.push_back({c.text, c.box});
+    }
+    for (const Call& c : DrawRuler({0, 0, 800, 240}, UnitInch, 100, kAll, 192)) {
+        if (c.kind == Kind::Line && c.from.y == -1) at192.push_back({{c.from.x, 0}, c.to.y - c.from.y});
+        if (c.kind == Kind::TextCentred) texts192.push_back({c.text, c.box});
+    }
+    EXPECT_EQ(at192, doubled);
+    ASSERT_EQ(texts192.size(), texts96.size());
+    for (std::size_t i = 0; i < texts96.size(); ++i) {
+        const Rect& a = texts96[i].second;
+        const Rect& b = texts192[i].second;
+        // The scale's rectangle lies one device pixel outside the window at any resolution,
+        // so a box's centre may lie a pixel off the doubled one.
+        EXPECT_EQ(texts192[i].first, texts96[i].first);
+        EXPECT_LE(std::abs(b.left + b.right - 2 * (a.left + a.right)), 2) << i;
+        EXPECT_LE(std::abs(b.top + b.bottom - 2 * (a.top + a.bottom)), 2) << i;
+        EXPECT_EQ((Point{b.Width(), b.Height()}), (Point{2 * a.Width(), 2 * a.Height()})) << i;
+    }
+    const std::vector<Call> pixels = DrawRuler({0, 0, 600, 60}, UnitPixel, 100, kAll, 144);
+    EXPECT_EQ(TextsOf(pixels), (Texts{{"0", {-23, 15, 23, 45}}, {"200", {177, 15, 223, 45}},
+                                      {"400", {377, 15, 423, 45}}, {"600", {577, 15, 623, 45}}}));
+    EXPECT_TRUE(std::any_of(pixels.begin(), pixels.end(), [](const Call& c) { return c.from == Point{100, -1}; }));
 }
 
 TEST(DrawScale, UnusableInputDrawsNothingAndEnds) {

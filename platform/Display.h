@@ -1,0 +1,18 @@
+#pragma once
+#include <vector>
+
+#include "platform/Win32.h"
+
+// The monitors and resolutions of the display, as the system reports them now.
+
+// Rectangles of all monitors in virtual-screen pixels; the primary screen alone when the
+// system lists none.
+std::vector<Rect> MonitorRects();
+
+// The resolution of `window`: that of its monitor for a per-monitor aware program, else the
+// system's. Systems older than Windows 10 (1607) report the system's through the device caps.
+int WindowDpi(HWND window);
+
+// Tells the dialog manager to leave a dialog alone when its resolution changes: the dialog
+// handles WM_DPICHANGED itself. Nothing on systems without per-monitor dialog scaling.
+void KeepDialogManagerFromScaling(HWND dialog);

@@ -101,10 +101,13 @@ class WinePrefix:
         """A copy with its wineserver and Wine's background programs started, so that Wine answers fast."""
         run(["cp", "-a", self.path, path], timeout=300, check=True)
         copy = WinePrefix(path)
-        run(["wineserver", "-p"], copy.env, quiet=True)
-        assert run(["wine", "reg", "query", r"HKCU\Software\Wine"], copy.env, quiet=True).returncode == 0, \
-            f"Wine does not start in {path}"
+        copy.start_server()
         return copy
+
+    def start_server(self) -> None:
+        run(["wineserver", "-p"], self.env, quiet=True)
+        assert run(["wine", "reg", "query", r"HKCU\Software\Wine"], self.env, quiet=True).returncode == 0, \
+            f"Wine does not start in {self.path}"
 
     def wine(self, *args) -> subprocess.CompletedProcess:
         return run(["wine", *args], self.env)
@@ -134,7 +137,7 @@ class WinePrefix:
                     else "hex:" + ",".join(f"{byte:02x}" for byte in data))
             return f'"{name}"={text}\r\n'
         reg_file = self.path.with_name(self.path.name + "-import.reg")
-        reg_file.write_text("Windows Registry Editor Version 5.00\r\n\r\n[" + key.replace("HKCU", "HKEY_CURRENT_USER")
+        reg_file.write_text("Windows Registry Editor Version 5.00\r\n\r\n[" + key.replace("HKCU", "HKEY_CURRENT_USER").replace("HKLM", "HKEY_LOCAL_MACHINE")
                             + "]\r\n" + "".join(line(name, *value) for name, value in values.items()), encoding="ascii")
         run(["wine", "reg", "import", "Z:" + str(reg_file.resolve()).replace("/", "\\")], self.env, check=True)
 
@@ -146,6 +149,13 @@ class WinePrefix:
         convert = {"REG_DWORD": lambda text: int(text, 16), "REG_BINARY": bytes.fromhex}
         return {name: (kind, convert.get(kind, str)(text))
                 for name, kind, text in re.findall(r"^    (.*?)    (REG_[A-Z_]+)    ?(.*?)\r?$", done.stdout, re.M)}
+
+    def set_dpi(self, dpi: int) -> None:
+        """Sets the display's resolution (LogPixels) for the programs started from now on."""
+        for key in (r"HKCU\Control Panel\Desktop", r"HKLM\System\CurrentControlSet\Hardware Profiles\Current\Software\Fonts"):
+            self.reg_import(key, {"LogPixels": ("REG_DWORD", dpi)})
+        self.shutdown()  # Wine's own programs keep the resolution they started with
+        self.start_server()
 
     def shutdown(self) -> None:
         """Ends every process of this prefix and waits for its wineserver to go."""

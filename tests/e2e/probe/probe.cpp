@@ -172,6 +172,8 @@ int PlaceWindow(const wchar_t* title, int x, int y, int width, int height) {
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
+    // Device pixels throughout, as the ruler itself sees them at any display scaling.
+    SetProcessDPIAware();
     const std::wstring command = argc > 1 ? argv[1] : L"";
     if (command == L"window" && argc == 3)
         return ReportWindow(argv[2]);

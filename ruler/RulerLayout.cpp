@@ -76,10 +76,11 @@ int DialogFontHeight(int dpi) {
 
 int SymbolFontHeight(int dpi) { return -Scaled(15, dpi); }
 
-int CloseFaceDpi(int dpi) {
+int CloseFaceDpi(int dpi, Point buttonSize) {
     int chosen = kCloseFaceDpis[0];
     for (const int faceDpi : kCloseFaceDpis) {
-        if (faceDpi <= dpi) chosen = faceDpi;
+        const bool fits = Scaled(12, faceDpi) <= buttonSize.x && Scaled(13, faceDpi) <= buttonSize.y;
+        if (faceDpi <= dpi && fits) chosen = faceDpi;
     }
     return chosen;
 }

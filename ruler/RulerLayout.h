@@ -25,7 +25,8 @@ Point MinimumTrackSize(int dpi);
 int DialogFontHeight(int dpi);
 int SymbolFontHeight(int dpi);
 
-// The resolutions for which the close button has faces of its own; a window uses the
-// largest that is not above its resolution, so the faces are never stretched.
+// The resolutions for which the close button has faces of its own (12 by 13 pixels at 96 dpi).
+// A window uses the largest that is not above its resolution and fits its button, so a face
+// is never stretched nor cut.
 constexpr int kCloseFaceDpis[] = {96, 120, 144, 192};
-int CloseFaceDpi(int dpi);
+int CloseFaceDpi(int dpi, Point buttonSize);

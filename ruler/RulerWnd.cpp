@@ -37,8 +37,8 @@ constexpr CloseFaces kCloseFaces[] = {
     {192, IDB_CLOSE_UP_192, IDB_CLOSE_DOWN_192},
 };
 
-const CloseFaces& CloseFacesFor(int dpi) {
-    const int faceDpi = CloseFaceDpi(dpi);
+const CloseFaces& CloseFacesFor(int dpi, Point buttonSize) {
+    const int faceDpi = CloseFaceDpi(dpi, buttonSize);
     for (const CloseFaces& faces : kCloseFaces) {
         if (faces.dpi == faceDpi) return faces;
     }
@@ -154,7 +154,8 @@ LRESULT CRulerWnd::OnNotify(WPARAM wParam, LPARAM lParam) {
 
 void CRulerWnd::MakeDpiResources() {
     m_fonts.Make(reinterpret_cast<HFONT>(SendMessage(WM_GETFONT)), m_dpi);
-    const CloseFaces& faces = CloseFacesFor(m_dpi);
+    const Rect button = m_closeButton.GetWindowRect();
+    const CloseFaces& faces = CloseFacesFor(m_dpi, {button.Width(), button.Height()});
     m_closeButton.LoadBitmaps(faces.normalId, faces.pressedId);
     m_closeButton.InvalidateAll(true);
 }

@@ -86,13 +86,17 @@ TEST(RulerLayout, EveryRectangleScalesWithTheResolution) {
         EXPECT_EQ(CloseButtonOrigin(1000, 30, dpi), (Point{970 - Scaled(5, dpi), Scaled(5, dpi)}));
         EXPECT_EQ(SymbolFontHeight(dpi), Scaled(SymbolFontHeight(96), dpi));
         EXPECT_NEAR(DialogFontHeight(dpi), Scaled(DialogFontHeight(96), dpi), 1);
-        // The close button's faces are never stretched: those of the nearest lower resolution.
-        EXPECT_EQ(CloseFaceDpi(dpi - 1), dpi == 120 ? 96 : dpi == 144 ? 120 : 144);
-        EXPECT_EQ(CloseFaceDpi(dpi), dpi);
+        // The close button's faces are never stretched: those of the nearest lower resolution,
+        // or of a lower one still when the button is too small for them.
+        constexpr Point kRoomy{100, 100};
+        EXPECT_EQ(CloseFaceDpi(dpi - 1, kRoomy), dpi == 120 ? 96 : dpi == 144 ? 120 : 144);
+        EXPECT_EQ(CloseFaceDpi(dpi, kRoomy), dpi);
+        EXPECT_EQ(CloseFaceDpi(dpi, {Scaled(12, dpi), Scaled(13, dpi) - 1}), CloseFaceDpi(dpi - 1, kRoomy));
     }
     EXPECT_EQ(AlphaSliderRect(96), (Rect{10, 10, 80, 25}));
     EXPECT_EQ(MinimumTrackSize(96), (Point{45, 40}));
     EXPECT_EQ(SymbolFontHeight(96), -15);
     EXPECT_EQ(DialogFontHeight(96), -11);  // the template's 8 points
-    EXPECT_EQ(CloseFaceDpi(72), 96);
+    EXPECT_EQ(CloseFaceDpi(72, {100, 100}), 96);
+    EXPECT_EQ(CloseFaceDpi(96, {0, 0}), 96);
 }

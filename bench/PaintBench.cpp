@@ -1,7 +1,7 @@
 #include <benchmark/benchmark.h>
 
 #include "ruler/Canvas.h"
-#include "ruler/CursorTracking.h"
+#include "ruler/RulerLayout.h"
 #include "ruler/RulerPainter.h"
 
 namespace {

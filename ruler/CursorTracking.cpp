@@ -1,26 +1,26 @@
 #include "ruler/CursorTracking.h"
 
-#include "ruler/DpiScale.h"
+#include "ruler/ReadoutText.h"
 #include "ruler/RulerLayout.h"
 
-namespace {
-
-constexpr int kInteriorInset = 2;
-
-}  // namespace
-
-Rect MagnifierInterior(const Rect& client, int dpi) {
-    const int inset = Scaled(kInteriorInset, dpi);
-    return MagnifierPaneRect(client, dpi).Inflated(-inset, -inset);
-}
-
-CursorTick CursorTracker::OnSample(std::optional<Point> cursor, const Rect& client, int dpi) {
+CursorTick CursorTracker::OnSample(std::optional<Point> cursor, const ReadoutContext& context) {
     CursorTick tick;
-    tick.magnifier = {MagnifierInterior(client, dpi), false};
     if (cursor && *cursor != m_lastCursor) {
         m_lastCursor = *cursor;
-        tick.panes = {{PositionPaneRect(client, dpi), true}, {DistancePaneRect(client, dpi), true}};
         tick.sampleColor = true;
+    } else if (m_lastContext == context) {
+        return tick;  // at rest: nothing to format or compare
+    }
+    m_lastContext = context;
+    auto position = PositionLines(m_lastCursor, context.windowOrigin, context.unit, context.dpi);
+    if (position != m_positionLines) {
+        m_positionLines = std::move(position);
+        tick.panes.push_back({PositionPaneRect(context.client, context.dpi), true});
+    }
+    auto distance = DistanceText(m_lastCursor, context.windowOrigin, context.unit, context.dpi);
+    if (distance != m_distance) {
+        m_distance = std::move(distance);
+        tick.panes.push_back({DistancePaneRect(context.client, context.dpi), true});
     }
     return tick;
 }

@@ -1,9 +1,10 @@
 #include "ruler/GdiCanvas.h"
 
-CGdiCanvas::CGdiCanvas(CDC& dc, HFONT dialogFont, HFONT symbolFont)
+CGdiCanvas::CGdiCanvas(CDC& dc, HFONT dialogFont, HFONT symbolFont, const CScreenCapture* capture)
     : m_dc(dc.GetSafeHdc()),
       m_dialogFont(dialogFont),
       m_symbolFont(symbolFont),
+      m_capture(capture),
       m_originalPen(::GetCurrentObject(m_dc, OBJ_PEN)),
       m_originalFont(::GetCurrentObject(m_dc, OBJ_FONT)),
       m_originalBkMode(::SetBkMode(m_dc, TRANSPARENT)) {}
@@ -60,8 +61,13 @@ void CGdiCanvas::Fill(const Rect& box, Color color) {
 }
 
 void CGdiCanvas::StretchFromScreen(const Rect& dest, const Rect& source) {
-    const CClientDC screen(nullptr);
     ::SetStretchBltMode(m_dc, COLORONCOLOR);
+    if (m_capture && m_capture->Holds(source)) {
+        ::StretchBlt(m_dc, dest.left, dest.top, dest.Width(), dest.Height(), m_capture->GetSafeHdc(), 0, 0,
+                     source.Width(), source.Height(), SRCCOPY);
+        return;
+    }
+    const CClientDC screen(nullptr);
     ::StretchBlt(m_dc, dest.left, dest.top, dest.Width(), dest.Height(), screen.GetSafeHdc(), source.left,
                  source.top, source.Width(), source.Height(), SRCCOPY);
 }

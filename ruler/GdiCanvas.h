@@ -4,6 +4,7 @@
 #include "platform/DC.h"
 #include "platform/GdiObject.h"
 #include "ruler/Canvas.h"
+#include "ruler/ScreenCapture.h"
 
 // The ruler's drawing on a GDI device context. It draws text on a transparent background;
 // pens and brushes it makes live until it ends, when the context gets back the pen, font and
@@ -11,7 +12,8 @@
 // CResourceException.
 class CGdiCanvas : public Canvas {
 public:
-    CGdiCanvas(CDC& dc, HFONT dialogFont, HFONT symbolFont);
+    // The screen is copied from `capture` when it holds the area asked for, else read anew.
+    CGdiCanvas(CDC& dc, HFONT dialogFont, HFONT symbolFont, const CScreenCapture* capture = nullptr);
     ~CGdiCanvas() override;
     CGdiCanvas(const CGdiCanvas&) = delete;
     CGdiCanvas& operator=(const CGdiCanvas&) = delete;
@@ -35,6 +37,7 @@ private:
     HDC m_dc;
     HFONT m_dialogFont;
     HFONT m_symbolFont;
+    const CScreenCapture* m_capture;
     std::vector<PenOfColor> m_pens;
     HGDIOBJ m_originalPen;
     HGDIOBJ m_originalFont;

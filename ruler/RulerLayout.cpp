@@ -60,6 +60,11 @@ Rect MagnifierSliderRect(const Rect& client, int dpi) {
     return {left, Shifted(pane.top, Scaled(30, dpi)), Shifted(left, Scaled(30, dpi)), pane.bottom};
 }
 
+Rect MagnifierInterior(const Rect& client, int dpi) {
+    const int inset = Scaled(2, dpi);
+    return MagnifierPaneRect(client, dpi).Inflated(-inset, -inset);
+}
+
 Rect AlphaSliderRect(int dpi) { return FromTopLeft({}, 10, 10, 80, 25, dpi); }
 
 Point CloseButtonOrigin(int windowWidth, int buttonWidth, int dpi) {

@@ -10,6 +10,9 @@ Rect DistancePaneRect(const Rect& client, int dpi);
 Rect ColorPaneRect(const Rect& client, int dpi);
 Rect MagnifierPaneRect(const Rect& client, int dpi);
 Rect MagnifierSliderRect(const Rect& client, int dpi);
+// The magnifier pane shrunk by 2 pixels (at 96 dpi): the whole image and none of the frame,
+// what a tick repaints when the picture changed. Empty when the pane is not shown.
+Rect MagnifierInterior(const Rect& client, int dpi);
 // The transparency slider near the top-left corner; it never moves with the ruler's size.
 Rect AlphaSliderRect(int dpi);
 

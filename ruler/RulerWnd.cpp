@@ -8,6 +8,7 @@
 #include "ruler/BufferedDC.h"
 #include "ruler/DpiScale.h"
 #include "ruler/GdiCanvas.h"
+#include "ruler/MagnifierGeometry.h"
 #include "ruler/MenuMarks.h"
 #include "ruler/Monitors.h"
 #include "ruler/Rotation.h"
@@ -227,7 +228,7 @@ void CRulerWnd::OnPaint() {
     try {
         CPaintDC paint(m_hWnd);
         CBufferedDC buffer(paint);
-        CGdiCanvas canvas(buffer, m_fonts.Dialog(), m_fonts.Symbol());
+        CGdiCanvas canvas(buffer, m_fonts.Dialog(), m_fonts.Symbol(), &m_capture);
         PaintRuler(canvas, View());
     } catch (...) {
     }
@@ -278,15 +279,16 @@ void CRulerWnd::OnTimer(UINT_PTR id) {
     if (id == TRACK_TIMER_ID) TrackCursor();
 }
 
-// Samples the cursor and, after a move, the colour under it; invalidates the panes whose
-// values changed and, on every tick, the magnifier's inside so it shows the live screen.
+// Samples the cursor and, after a move, the colour under it, and invalidates what changed:
+// the readout panes whose text changed, and the magnifier's inside when its picture did.
 void CRulerWnd::TrackCursor() {
     POINT position{};
     std::optional<Point> sample;
     if (::GetCursorPos(&position)) sample = FromPOINT(position);
 
     const Rect client = GetClientRect();
-    const CursorTick tick = m_tracker.OnSample(sample, client, m_dpi);
+    const Rect window = GetWindowRect();
+    const CursorTick tick = m_tracker.OnSample(sample, {client, {window.left, window.top}, m_settings.unit, m_dpi});
     for (const Invalidation& pane : tick.panes) InvalidateRect(pane.rect, pane.erase);
     if (tick.sampleColor) {
         const CClientDC screen(nullptr);
@@ -294,7 +296,22 @@ void CRulerWnd::TrackCursor() {
         if (const auto pane = m_tracker.OnColor(::GetPixel(screen.GetSafeHdc(), at.x, at.y), client, m_dpi))
             InvalidateRect(pane->rect, pane->erase);
     }
-    InvalidateRect(tick.magnifier.rect, tick.magnifier.erase);
+    WatchMagnifier();
+}
+
+// Copies what the magnifier shows from the screen and repaints its inside only when that
+// changed: a ruler at rest over a still screen paints nothing. Should the copy fail, the
+// paint reads the screen itself.
+void CRulerWnd::WatchMagnifier() {
+    const RulerView view = View();
+    const Rect pane = MagnifierPaneRect(view.client, view.dpi);
+    if (pane.IsEmpty()) return;
+    const MagnifierGeometry geometry =
+        MagnifierGeometryFor(pane, view.magnifierFactor, view.lastCursor, view.monitor, view.dpi);
+    if (!geometry.Copies()) return;
+    if (!m_capture.Grab(geometry.source) ||
+        m_magnifierWatch.Changed(geometry.source, geometry.dest, m_capture.Pixels(), m_capture.PixelCount()))
+        InvalidateRect(MagnifierInterior(view.client, view.dpi), false);
 }
 
 RulerZone CRulerWnd::HitTestRuler() const {

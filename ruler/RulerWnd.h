@@ -8,8 +8,10 @@
 #include "ruler/Color.h"
 #include "ruler/CursorTracking.h"
 #include "ruler/HitTest.h"
+#include "ruler/MagnifierWatch.h"
 #include "ruler/RulerFonts.h"
 #include "ruler/RulerPainter.h"
+#include "ruler/ScreenCapture.h"
 
 // The ruler: a borderless, always-on-top modeless dialog that paints its own scale and
 // readouts. It restores its settings when constructed and stores them whenever they change,
@@ -51,6 +53,7 @@ private:
     // Writes the three settings; a failure (even running out of memory) only loses the write.
     void SaveSettings() const noexcept;
     void TrackCursor();
+    void WatchMagnifier();
     RulerZone HitTestRuler() const;
     void RunContextMenu(HMENU popup, Point at);
     void RunZoomDialog();
@@ -59,6 +62,8 @@ private:
     RulerSettings m_settings;
     CBitmapButton m_closeButton;
     CursorTracker m_tracker;  // last cursor position and colour seen
+    CScreenCapture m_capture;  // what the magnifier shows, copied by the last tick
+    MagnifierWatch m_magnifierWatch;
     int m_dpi = 96;           // the window's resolution, kept up to date by WM_DPICHANGED
     CRulerFonts m_fonts;
     std::vector<Rect> m_monitors;  // re-read when the display or its settings change

@@ -92,6 +92,7 @@ def test_double_click_turns_the_ruler_about_the_click_and_back(velmar):
 # --- the magnifier and the colour readout --------------------------------------------------
 
 SAMPLE_RGB = (0x20, 0x40, 0x80)
+NEW_RGB = (0xCC, 0x66, 0x33)
 SAMPLE_WINDOW = (620, 100, 12, 9)  # x, y, width, height on the screen
 
 
@@ -140,6 +141,13 @@ def test_magnifier_and_colour_readout_show_the_pixels_under_the_mouse(velmar, tm
              for cx in range(block[0] - 4, block[2] + 4) if not shows(cx, cy, shot.pixel(left + cx, top + cy))]
     assert not wrong, (f"the magnifier should show the {width}x{height} window as the block {block}; {shot}:\n"
                        + "\n".join(wrong[:40]))
+
+    # The mouse rests while the screen under it changes: the magnifier follows within a second.
+    velmar.prefix.spawn(velmar.probe, "colorwindow", x, y, width, height, "%02X%02X%02X" % NEW_RGB,
+                        log=tmp_path / "colorwindow2.log")
+    wait_for_pixel(shot_path, x, y, NEW_RGB)
+    wait_for(lambda: Screenshot(shot_path).pixel(left + block[0] + 1, top + block[1] + 1), lambda pixel: pixel == NEW_RGB,
+             "the magnifier to show the new colour under the resting mouse", timeout=1.0)
 
 
 # --- cursors per zone ----------------------------------------------------------------------

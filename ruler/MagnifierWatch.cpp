@@ -1,0 +1,14 @@
+#include "ruler/MagnifierWatch.h"
+
+#include <algorithm>
+
+bool MagnifierWatch::Changed(const Rect& source, const Rect& dest, const std::uint32_t* pixels, std::size_t count) {
+    const bool same = m_seen && source == m_source && dest == m_dest && count == m_pixels.size() &&
+                      std::equal(pixels, pixels + count, m_pixels.begin());
+    if (same) return false;
+    m_seen = true;
+    m_source = source;
+    m_dest = dest;
+    m_pixels.assign(pixels, pixels + count);
+    return true;
+}

@@ -1,0 +1,39 @@
+#pragma once
+#include <cstddef>
+#include <cstdint>
+
+#include "platform/DC.h"
+#include "platform/GdiObject.h"
+
+// The screen area the magnifier shows, copied on every tick into a bitmap of its own: the tick
+// tells from it whether the picture changed, and a paint draws from it instead of reading the
+// screen again. Its memory context is made once and its bitmap again only when the area's
+// size changes; both are released with the object.
+class CScreenCapture {
+public:
+    CScreenCapture() = default;
+    ~CScreenCapture();
+    CScreenCapture(const CScreenCapture&) = delete;
+    CScreenCapture& operator=(const CScreenCapture&) = delete;
+
+    // Copies `source` (virtual-screen pixels) from the screen; false when the system refused
+    // a context or a bitmap, and then the capture holds nothing.
+    bool Grab(const Rect& source);
+    // Whether the capture holds exactly `source`.
+    bool Holds(const Rect& source) const { return m_holds && source == m_source; }
+    // The pixels of the last grab, row by row from the top.
+    const std::uint32_t* Pixels() const { return m_bits; }
+    std::size_t PixelCount() const;
+    HDC GetSafeHdc() const { return m_memory.GetSafeHdc(); }
+
+private:
+    bool Fit(const CDC& screen, int width, int height);
+
+    CDC m_memory;
+    CBitmap m_bitmap;
+    HGDIOBJ m_previousBitmap = nullptr;
+    std::uint32_t* m_bits = nullptr;  // the bitmap's pixels, owned by m_bitmap
+    Point m_size;                     // the bitmap's width and height
+    Rect m_source;
+    bool m_holds = false;
+};

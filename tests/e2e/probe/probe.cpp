@@ -7,9 +7,9 @@
 //                                    area and logical dpi
 //   velmar_probe texts <title>       every shown top-level window with that title, its controls'
 //                                    live texts and check states included
-//   velmar_probe colorwindow <x> <y> <w> <h> <RRGGBB>
-//                                    a topmost borderless window of one colour, kept until the
-//                                    process is ended
+//   velmar_probe colorwindow <x> <y> <w> <h> <RRGGBB> [<RRGGBB> <ms>]
+//                                    a topmost borderless window of one colour, or of two taking
+//                                    turns every <ms> milliseconds, kept until the process ends
 //   velmar_probe place <title> <x> <y> <w> <h>
 //                                    moves and sizes a window, as a benchmark's set-up does
 //   velmar_probe close <title>       posts WM_CLOSE to the window, as the taskbar's "Close
@@ -144,18 +144,47 @@ int ReportTexts(const wchar_t* title) {
     return 0;
 }
 
-// Runs until the process is ended, which is how the tests remove the window.
-int ShowColorWindow(int x, int y, int width, int height, unsigned long rrggbb) {
+// Runs until the process is ended, which is how the tests remove the window. With a second
+// colour the window changes between the two every `periodMs` milliseconds.
+HBRUSH g_colours[2] = {};
+int g_shown = 0;
+
+LRESULT CALLBACK ColorWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_TIMER:
+        g_shown = g_colours[1] ? 1 - g_shown : 0;
+        InvalidateRect(hwnd, nullptr, TRUE);
+        return 0;
+    case WM_ERASEBKGND: {
+        RECT all{};
+        GetClientRect(hwnd, &all);
+        FillRect(reinterpret_cast<HDC>(wParam), &all, g_colours[g_shown]);
+        return TRUE;
+    }
+    default:
+        return DefWindowProcW(hwnd, message, wParam, lParam);
+    }
+}
+
+HBRUSH Brush(unsigned long rrggbb) {
+    return CreateSolidBrush(RGB((rrggbb >> 16) & 0xFF, (rrggbb >> 8) & 0xFF, rrggbb & 0xFF));
+}
+
+int ShowColorWindow(int x, int y, int width, int height, wchar_t** colours, int count, int periodMs) {
+    for (int i = 0; i < count; ++i)
+        g_colours[i] = Brush(std::wcstoul(colours[i], nullptr, 16));
     WNDCLASSW windowClass{};
-    windowClass.lpfnWndProc = DefWindowProcW;
+    windowClass.lpfnWndProc = ColorWindowProc;
     windowClass.hInstance = GetModuleHandleW(nullptr);
-    windowClass.hbrBackground = CreateSolidBrush(RGB((rrggbb >> 16) & 0xFF, (rrggbb >> 8) & 0xFF, rrggbb & 0xFF));
     windowClass.lpszClassName = L"VelmarProbeColor";
     RegisterClassW(&windowClass);
-    if (!CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, windowClass.lpszClassName,
-                         L"velmar_probe colour", WS_POPUP | WS_VISIBLE, x, y, width, height, nullptr, nullptr,
-                         windowClass.hInstance, nullptr))
+    HWND hwnd = CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, windowClass.lpszClassName,
+                                L"velmar_probe colour", WS_POPUP | WS_VISIBLE, x, y, width, height, nullptr, nullptr,
+                                windowClass.hInstance, nullptr);
+    if (!hwnd)
         return kExitUsage;
+    if (count == 2)
+        SetTimer(hwnd, 1, periodMs, nullptr);
     MSG msg;
     while (GetMessageW(&msg, nullptr, 0, 0) > 0)
         DispatchMessageW(&msg);
@@ -179,9 +208,9 @@ int wmain(int argc, wchar_t** argv) {
         return ReportWindow(argv[2]);
     if (command == L"texts" && argc == 3)
         return ReportTexts(argv[2]);
-    if (command == L"colorwindow" && argc == 7)
-        return ShowColorWindow(_wtoi(argv[2]), _wtoi(argv[3]), _wtoi(argv[4]), _wtoi(argv[5]),
-                               std::wcstoul(argv[6], nullptr, 16));
+    if (command == L"colorwindow" && (argc == 7 || argc == 9))
+        return ShowColorWindow(_wtoi(argv[2]), _wtoi(argv[3]), _wtoi(argv[4]), _wtoi(argv[5]), argv + 6,
+                               argc == 9 ? 2 : 1, argc == 9 ? _wtoi(argv[8]) : 0);
     if (command == L"close" && argc == 3) {
         HWND hwnd = FindOwnerless(argv[2]);
         if (!hwnd || !PostMessageW(hwnd, WM_CLOSE, 0, 0))
@@ -192,7 +221,8 @@ int wmain(int argc, wchar_t** argv) {
     if (command == L"place" && argc == 7)
         return PlaceWindow(argv[2], _wtoi(argv[3]), _wtoi(argv[4]), _wtoi(argv[5]), _wtoi(argv[6]));
     std::fprintf(stderr, "usage: velmar_probe window <title> | texts <title> |\n"
-                         "       velmar_probe colorwindow <x> <y> <w> <h> <RRGGBB> | place <title> <x> <y> <w> <h> |\n"
+                         "       velmar_probe colorwindow <x> <y> <w> <h> <RRGGBB> [<RRGGBB> <ms>] |\n"
+                         "       velmar_probe place <title> <x> <y> <w> <h> |\n"
                          "       velmar_probe close <title>\n");
     return kExitUsage;
 }

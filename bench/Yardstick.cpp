@@ -1,0 +1,55 @@
+// velmar_yardstick: the least a ruler with a magnifier can do at rest under this design, as a
+// yardstick for bench/cpu_under_wine.sh; not part of the product. On the ruler's 1 ms timer it
+// reads the cursor, copies the area the magnifier of a ruler of the given size would show
+// from the screen and compares it with the last copy, with the ruler's own code, and paints
+// nothing.
+//
+//   velmar_yardstick <ruler width> <ruler height>   (ruler pixels at the screen's resolution)
+#include <cstdlib>
+#include <vector>
+
+#include "platform/Display.h"
+#include "ruler/MagnifierGeometry.h"
+#include "ruler/MagnifierWatch.h"
+#include "ruler/Monitors.h"
+#include "ruler/RulerLayout.h"
+#include "ruler/ScreenCapture.h"
+
+namespace {
+
+struct Yardstick {
+    Rect client;
+    int dpi = 96;
+    std::vector<Rect> monitors = MonitorRects();
+    CScreenCapture capture;
+    MagnifierWatch watch;
+
+    void Tick() {
+        POINT cursor{};
+        if (!::GetCursorPos(&cursor)) return;
+        const Point at = FromPOINT(cursor);
+        const MagnifierGeometry geometry =
+            MagnifierGeometryFor(MagnifierPaneRect(client, dpi), 2, at, MonitorAt(at, monitors), dpi);
+        if (geometry.Copies() && capture.Grab(geometry.source))
+            watch.Changed(geometry.source, geometry.dest, capture.Pixels(), capture.PixelCount());
+    }
+};
+
+Yardstick* g_yardstick = nullptr;
+
+void CALLBACK OnTimer(HWND, UINT, UINT_PTR, DWORD) { g_yardstick->Tick(); }
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    if (__argc != 3) return 1;
+    ::SetProcessDPIAware();
+    Yardstick yardstick;
+    yardstick.client = {0, 0, _wtoi(__wargv[1]), _wtoi(__wargv[2])};
+    yardstick.dpi = WindowDpi(nullptr);
+    g_yardstick = &yardstick;
+    ::SetTimer(nullptr, 0, 1, OnTimer);
+    MSG message;
+    while (::GetMessageW(&message, nullptr, 0, 0) > 0) ::DispatchMessageW(&message);
+    return 0;
+}

@@ -34,6 +34,11 @@ double InUnit(std::int32_t pixels, RulerUnit unit, int dpi) {
 // Modulo 2^32, as the window system's own 32-bit subtraction gives it.
 std::int32_t Wrapped(std::int64_t value) { return static_cast<std::int32_t>(value); }
 
+// Red, green and blue; the fourth byte is ignored.
+unsigned Red(Color color) { return color & 0xFFu; }
+unsigned Green(Color color) { return (color >> 8) & 0xFFu; }
+unsigned Blue(Color color) { return (color >> 16) & 0xFFu; }
+
 }  // namespace
 
 Point CursorOffset(Point cursor, Point windowOrigin) {
@@ -67,12 +72,15 @@ std::string DistanceText(Point cursor, Point windowOrigin, RulerUnit unit, int d
 }
 
 std::array<std::string, 2> ColorLines(Color color) {
-    const unsigned red = color & 0xFFu;
-    const unsigned green = (color >> 8) & 0xFFu;
-    const unsigned blue = (color >> 16) & 0xFFu;
     LineBuffer decimal;
     LineBuffer hex;
-    std::snprintf(decimal, sizeof decimal, "%03u-%03u-%03u", red, green, blue);
-    std::snprintf(hex, sizeof hex, "%02X-%02X-%02X", red, green, blue);
+    std::snprintf(decimal, sizeof decimal, "%03u-%03u-%03u", Red(color), Green(color), Blue(color));
+    std::snprintf(hex, sizeof hex, "%02X-%02X-%02X", Red(color), Green(color), Blue(color));
     return {decimal, hex};
+}
+
+std::string ColorCopyText(Color color) {
+    LineBuffer text;
+    std::snprintf(text, sizeof text, "#%02X%02X%02X", Red(color), Green(color), Blue(color));
+    return text;
 }

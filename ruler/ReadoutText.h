@@ -27,3 +27,6 @@ std::string DistanceText(Point cursor, Point windowOrigin, RulerUnit unit, int d
 // The colour readout: red, green and blue as "%03d-%03d-%03d" and as "%02X-%02X-%02X".
 // The fourth byte of the colour is ignored.
 std::array<std::string, 2> ColorLines(Color color);
+
+// The colour as it is copied to the clipboard: "#RRGGBB", upper-case as the readout shows it.
+std::string ColorCopyText(Color color);

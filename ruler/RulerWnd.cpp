@@ -2,6 +2,7 @@
 
 #include "app/SettingsStore.h"
 #include "platform/DC.h"
+#include "platform/Clipboard.h"
 #include "platform/Display.h"
 #include "platform/Menu.h"
 #include "res/resource.h"
@@ -11,6 +12,8 @@
 #include "ruler/MagnifierGeometry.h"
 #include "ruler/MenuMarks.h"
 #include "ruler/Monitors.h"
+#include "ruler/Nudge.h"
+#include "ruler/ReadoutText.h"
 #include "ruler/Rotation.h"
 #include "ruler/RulerLayout.h"
 #include "zoom/ZoomDlg.h"
@@ -113,7 +116,9 @@ BOOL CRulerWnd::OnInitDialog() {
     ApplyAlpha(255);
     UpdateWindow();
     ::SetTimer(m_hWnd, TRACK_TIMER_ID, kTrackPeriodMs, nullptr);
-    return TRUE;
+    // The ruler takes the keyboard itself (OnActivate gives it to it once shown); TRUE would
+    // have the dialog manager give it to the first control instead.
+    return FALSE;
 }
 
 void CRulerWnd::CreateMagnifierSlider() {
@@ -211,6 +216,14 @@ LRESULT CRulerWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_LBUTTONDOWN:
         OnLButtonDown(lParam);
         return 0;
+    case WM_GETDLGCODE:
+        return Default() | DLGC_WANTARROWS;  // the arrow keys nudge the ruler
+    case WM_KEYDOWN:
+        return OnKeyDown(wParam) ? 0 : Default();
+    case WM_SETFOCUS:
+        return 0;  // the ruler keeps the keyboard itself: no control is given it instead
+    case WM_ACTIVATE:
+        return OnActivate(LOWORD(wParam));
     case WM_LBUTTONDBLCLK:
         OnLButtonDblClk(lParam);
         return 0;
@@ -346,8 +359,44 @@ LRESULT CRulerWnd::OnSetCursor(int hitTest) {
 // size loops, which start when the posted message reaches default processing.
 void CRulerWnd::OnLButtonDown(LPARAM position) {
     Default();
+    ::SetFocus(m_hWnd);  // a press on the surface takes the keyboard back from the sliders
     const RulerZone zone = PressZone(HitTestRuler());
     PostMessage(WM_NCLBUTTONDOWN, static_cast<WPARAM>(zone), MAKELPARAM(LOWORD(position), HIWORD(position)));
+}
+
+// While the ruler itself has the keyboard: the arrow keys nudge it, Ctrl+C copies the colour.
+bool CRulerWnd::OnKeyDown(WPARAM key) {
+    const bool shift = ::GetKeyState(VK_SHIFT) < 0;
+    const bool ctrl = ::GetKeyState(VK_CONTROL) < 0;
+    NudgeKey nudge{};
+    switch (key) {
+    case VK_LEFT: nudge = NudgeKey::Left; break;
+    case VK_RIGHT: nudge = NudgeKey::Right; break;
+    case VK_UP: nudge = NudgeKey::Up; break;
+    case VK_DOWN: nudge = NudgeKey::Down; break;
+    case 'C':
+        if (!ctrl) return false;
+        // Another program holding the clipboard leaves it as it is; the next press tries again.
+        CopyTextToClipboard(m_hWnd, ColorCopyText(m_tracker.LastColor()));
+        return true;
+    default:
+        return false;
+    }
+    MoveWindow(NudgedWindowRect(GetWindowRect(), nudge, shift, ctrl, MinimumTrackSize(m_dpi)));
+    TrackCursor();
+    return true;
+}
+
+// Activated again, the keyboard goes back to where it was: to the ruler itself when it had it
+// (at start-up too), else to the control that had it, as dialogs do.
+LRESULT CRulerWnd::OnActivate(int state) {
+    if (state == WA_INACTIVE) {
+        m_keyboardOnRuler = ::GetFocus() == m_hWnd;
+        return Default();
+    }
+    if (!m_keyboardOnRuler) return Default();
+    ::SetFocus(m_hWnd);
+    return 0;
 }
 
 void CRulerWnd::OnLButtonDblClk(LPARAM position) {

@@ -40,6 +40,8 @@ private:
     void OnGetMinMaxInfo(MINMAXINFO& info);
     LRESULT OnSetCursor(int hitTest);
     void OnLButtonDown(LPARAM position);
+    bool OnKeyDown(WPARAM key);
+    LRESULT OnActivate(int state);
     void OnLButtonDblClk(LPARAM position);
     void OnRButtonDown(LPARAM position);
 
@@ -71,6 +73,7 @@ private:
     CSliderCtrl m_alphaSlider;
     HCURSOR m_readCursors[4] = {};
     bool m_menuOpen = false;
+    bool m_keyboardOnRuler = true;  // whether the ruler itself had the keyboard when deactivated
     CLibrary m_user32{"user32.DLL"};
     SetLayeredWindowAttributesFn m_setLayeredWindowAttributes = nullptr;
 };

@@ -40,6 +40,9 @@ TEST(ReadoutText, PositionAndDistancePerUnitAndColour) {
     EXPECT_EQ(ColorLines(0xFFFFFFFF), (Pair{"255-255-255", "FF-FF-FF"}));  // the initial colour
     EXPECT_EQ(ColorLines(Rgb(32, 64, 128)), (Pair{"032-064-128", "20-40-80"}));
     EXPECT_EQ(ColorLines(0xAB000A00), (Pair{"000-010-000", "00-0A-00"}));
+    // Copied as "#RRGGBB", red first although it is the low byte.
+    EXPECT_EQ(ColorCopyText(Rgb(0x33, 0x66, 0xCC)), "#3366CC");
+    EXPECT_EQ(ColorCopyText(0xAB000A01), "#010A00");
 }
 
 // The three readouts of a ruler at (100, 200) in inches at 96 dots per inch, the cursor at

@@ -5,6 +5,7 @@
 #include "RecordingCanvas.h"
 #include "ruler/CursorTracking.h"
 #include "ruler/DpiScale.h"
+#include "ruler/Nudge.h"
 #include "ruler/RulerLayout.h"
 
 TEST(RulerLayout, GivesEachPaneOrTheEmptyRectangleAt96Dpi) {
@@ -99,4 +100,27 @@ TEST(RulerLayout, EveryRectangleScalesWithTheResolution) {
     EXPECT_EQ(DialogFontHeight(96), -11);  // the template's 8 points
     EXPECT_EQ(CloseFaceDpi(72, {100, 100}), 96);
     EXPECT_EQ(CloseFaceDpi(96, {0, 0}), 96);
+}
+
+// Arrows move the ruler by one pixel, Shift by ten; with Ctrl they move its right or bottom
+// edge, shrinking never below the smallest size.
+TEST(Nudge, MovesOrResizesByOneOrTenPixels) {
+    constexpr Rect kRuler{100, 200, 400, 240};
+    constexpr Point kMinimum{45, 40};
+    constexpr Rect kTurned{100, 200, 140, 500};  // 40 wide: narrower than the smallest size
+    using K = NudgeKey;
+    const struct { Rect window; K key; bool shift, ctrl; Rect after; } cases[] = {
+        {kRuler, K::Right, false, false, {101, 200, 401, 240}}, {kRuler, K::Left, true, false, {90, 200, 390, 240}},
+        {kRuler, K::Down, true, false, {100, 210, 400, 250}},   {kRuler, K::Up, false, false, {100, 199, 400, 239}},
+        {kRuler, K::Right, false, true, {100, 200, 401, 240}},  {kRuler, K::Left, true, true, {100, 200, 390, 240}},
+        {kRuler, K::Down, false, true, {100, 200, 400, 241}},   {kRuler, K::Up, false, true, kRuler},  // 40 high
+        {{100, 200, 150, 250}, K::Left, true, true, {100, 200, 145, 250}},  // stops at 45 wide
+        {{100, 200, 150, 250}, K::Up, true, true, {100, 200, 150, 240}},    // and at 40 high
+        {kTurned, K::Left, false, true, kTurned},  {kTurned, K::Right, false, true, {100, 200, 141, 500}},
+        {kTurned, K::Up, true, true, {100, 200, 140, 490}},  {kTurned, K::Left, false, false, {99, 200, 139, 500}},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(NudgedWindowRect(c.window, c.key, c.shift, c.ctrl, kMinimum), c.after)
+            << static_cast<int>(c.key) << (c.shift ? " shift" : "") << (c.ctrl ? " ctrl" : "");
+    }
 }

@@ -12,12 +12,14 @@
 //                                    turns every <ms> milliseconds, kept until the process ends
 //   velmar_probe place <title> <x> <y> <w> <h>
 //                                    moves and sizes a window, as a benchmark's set-up does
+//   velmar_probe clipboard           the clipboard's Unicode and ANSI texts
 //   velmar_probe close <title>       posts WM_CLOSE to the window, as the taskbar's "Close
 //                                    window" or a taskkill without /F does
 // Exit codes: 0 done, 1 bad arguments, 2 no window with that title.
 #include <windows.h>
 
 #include <cstdio>
+#include <cstring>
 #include <cwchar>
 #include <string>
 #include <utility>
@@ -191,6 +193,27 @@ int ShowColorWindow(int x, int y, int width, int height, wchar_t** colours, int 
     return 0;
 }
 
+// The clipboard's Unicode and ANSI texts, null where it holds no such text.
+int ReportClipboard() {
+    if (!OpenClipboard(nullptr))
+        return kExitNoWindow;
+    std::string json = "{\"unicode\": ";
+    HANDLE unicode = GetClipboardData(CF_UNICODETEXT);
+    const auto* wide = unicode ? static_cast<const wchar_t*>(GlobalLock(unicode)) : nullptr;
+    json += wide ? Quoted(wide) : "null";
+    if (wide)
+        GlobalUnlock(unicode);
+    json += ", \"ansi\": ";
+    HANDLE ansi = GetClipboardData(CF_TEXT);
+    const auto* narrow = ansi ? static_cast<const char*>(GlobalLock(ansi)) : nullptr;
+    json += narrow ? Quoted(std::wstring(narrow, narrow + std::strlen(narrow))) : "null";
+    if (narrow)
+        GlobalUnlock(ansi);
+    CloseClipboard();
+    std::printf("%s}\n", json.c_str());
+    return 0;
+}
+
 int PlaceWindow(const wchar_t* title, int x, int y, int width, int height) {
     HWND hwnd = FindOwnerless(title);
     if (!hwnd)
@@ -211,6 +234,8 @@ int wmain(int argc, wchar_t** argv) {
     if (command == L"colorwindow" && (argc == 7 || argc == 9))
         return ShowColorWindow(_wtoi(argv[2]), _wtoi(argv[3]), _wtoi(argv[4]), _wtoi(argv[5]), argv + 6,
                                argc == 9 ? 2 : 1, argc == 9 ? _wtoi(argv[8]) : 0);
+    if (command == L"clipboard" && argc == 2)
+        return ReportClipboard();
     if (command == L"close" && argc == 3) {
         HWND hwnd = FindOwnerless(argv[2]);
         if (!hwnd || !PostMessageW(hwnd, WM_CLOSE, 0, 0))
@@ -223,6 +248,6 @@ int wmain(int argc, wchar_t** argv) {
     std::fprintf(stderr, "usage: velmar_probe window <title> | texts <title> |\n"
                          "       velmar_probe colorwindow <x> <y> <w> <h> <RRGGBB> [<RRGGBB> <ms>] |\n"
                          "       velmar_probe place <title> <x> <y> <w> <h> |\n"
-                         "       velmar_probe close <title>\n");
+                         "       velmar_probe close <title> | clipboard\n");
     return kExitUsage;
 }

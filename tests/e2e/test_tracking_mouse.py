@@ -66,7 +66,7 @@ def test_dragging_the_surface_moves_the_window_by_the_drag(velmar, band, offset)
     left, top, right, bottom = velmar.start()["rect"]
     # A strip about 41 high is all edges and scale bands; 12 px in from an edge lies in a band.
     press = (left + 200, top + 12 if band == "top" else bottom - 12)
-    drag(press, (press[0] + offset[0], press[1] + offset[1]))
+    drag(press, (press[0] + offset[0], press[1] + offset[1]), started=lambda: velmar.window()["moving"])
     dx, dy = offset
     velmar.wait_for_rect([left + dx, top + dy, right + dx, bottom + dy], f"the ruler to follow the drag by {offset}")
 
@@ -74,7 +74,8 @@ def test_dragging_the_surface_moves_the_window_by_the_drag(velmar, band, offset)
 def test_corner_drag_resizes_down_to_the_smallest_size(velmar):
     left, top, right, bottom = velmar.start()["rect"]
     velmar.resize_to(right - left + 60, bottom - top + 80)
-    drag((right + 60 - 3, bottom + 80 - 3), (max(left - 150, 1), max(top - 150, 1)))
+    drag((right + 60 - 3, bottom + 80 - 3), (max(left - 150, 1), max(top - 150, 1)),
+         started=lambda: velmar.window()["moving"])
     velmar.wait_for_rect([left, top, left + 45, top + 40], "the ruler to stop shrinking at 45 x 40")
 
 

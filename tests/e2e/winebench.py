@@ -276,7 +276,7 @@ class Velmar:
     def resize_to(self, width: int, height: int) -> dict:
         """Drags the bottom-right corner until the ruler is width by height, its top-left kept."""
         left, top, right, bottom = self.window()["rect"]
-        drag((right - 3, bottom - 3), (left + width - 3, top + height - 3))
+        drag((right - 3, bottom - 3), (left + width - 3, top + height - 3), started=lambda: self.window()["moving"])
         return self.wait_for_rect([left, top, left + width, top + height], f"the ruler to become {width}x{height}")
 
 
@@ -301,11 +301,14 @@ def press_keys(*keys: str) -> None:
     xdotool("key", *keys)
 
 
-def drag(start: tuple, end: tuple, steps: int = 6, held=None):
-    """Presses the left button at start, moves to end in even steps, returns held() and releases the button."""
+def drag(start: tuple, end: tuple, steps: int = 6, held=None, started=None):
+    """Presses the left button at start, waits for started() if given, moves to end in even steps, returns held()
+    and releases the button."""
     move_mouse(*start)
     xdotool("mousedown", 1)
     try:
+        if started:  # the ruler reads the zone of a press from where the mouse is when it handles it
+            wait_for(started, what="the press to start the system's move or size loop")
         for step in range(1, steps + 1):
             move_mouse(start[0] + (end[0] - start[0]) * step // steps, start[1] + (end[1] - start[1]) * step // steps)
         return held() if held else None

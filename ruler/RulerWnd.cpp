@@ -309,22 +309,22 @@ void CRulerWnd::TrackCursor() {
         if (const auto pane = m_tracker.OnColor(::GetPixel(screen.GetSafeHdc(), at.x, at.y), client, m_dpi))
             InvalidateRect(pane->rect, pane->erase);
     }
-    WatchMagnifier();
+    WatchMagnifier(client);
 }
 
 // Copies what the magnifier shows from the screen and repaints its inside only when that
 // changed: a ruler at rest over a still screen paints nothing. Should the copy fail, the
 // paint reads the screen itself.
-void CRulerWnd::WatchMagnifier() {
+void CRulerWnd::WatchMagnifier(const Rect& client) {
+    const Rect pane = MagnifierPaneRect(client, m_dpi);
+    if (pane.IsEmpty()) return;  // a thin ruler has no magnifier to watch
     const RulerView view = View();
-    const Rect pane = MagnifierPaneRect(view.client, view.dpi);
-    if (pane.IsEmpty()) return;
     const MagnifierGeometry geometry =
         MagnifierGeometryFor(pane, view.magnifierFactor, view.lastCursor, view.monitor, view.dpi);
     if (!geometry.Copies()) return;
     if (!m_capture.Grab(geometry.source) ||
         m_magnifierWatch.Changed(geometry.source, geometry.dest, m_capture.Pixels(), m_capture.PixelCount()))
-        InvalidateRect(MagnifierInterior(view.client, view.dpi), false);
+        InvalidateRect(MagnifierInterior(client, m_dpi), false);
 }
 
 RulerZone CRulerWnd::HitTestRuler() const {

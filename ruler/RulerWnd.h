@@ -55,7 +55,7 @@ private:
     // Writes the three settings; a failure (even running out of memory) only loses the write.
     void SaveSettings() const noexcept;
     void TrackCursor();
-    void WatchMagnifier();
+    void WatchMagnifier(const Rect& client);
     RulerZone HitTestRuler() const;
     void RunContextMenu(HMENU popup, Point at);
     void RunZoomDialog();

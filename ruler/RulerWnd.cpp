@@ -7,6 +7,7 @@
 #include "platform/Menu.h"
 #include "res/resource.h"
 #include "ruler/BufferedDC.h"
+#include "ruler/ContextMenu.h"
 #include "ruler/DpiScale.h"
 #include "ruler/GdiCanvas.h"
 #include "ruler/MagnifierGeometry.h"
@@ -208,7 +209,7 @@ LRESULT CRulerWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         OnDpiChanged(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
         return 0;
     case WM_SETCURSOR:
-        return OnSetCursor(LOWORD(lParam));
+        return OnSetCursor(static_cast<short>(LOWORD(lParam)));  // HTERROR is negative
     case WM_ENDSESSION:
         // Windows ends the process after this without destroying the window.
         if (wParam) SaveSettings();
@@ -416,9 +417,7 @@ void CRulerWnd::OnRButtonDown(LPARAM position) {
 // Marks the current settings, runs the menu at `at` (screen pixels), carries out the
 // chosen command and repaints the whole ruler, whatever was chosen.
 void CRulerWnd::RunContextMenu(HMENU popup, Point at) {
-    for (const int command : CheckedCommands(m_settings)) ::CheckMenuItem(popup, command, MF_BYCOMMAND | MF_CHECKED);
-    if (!ZoomMenuEnabled(m_settings.unit))
-        ::EnableMenuItem(popup, kZoomMenuPosition, MF_BYPOSITION | MF_GRAYED | MF_DISABLED);
+    MarkContextMenu(popup, m_settings);
 
     m_menuOpen = true;
     const int command = static_cast<int>(

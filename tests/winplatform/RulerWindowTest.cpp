@@ -1,0 +1,210 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <cstring>
+#include <functional>
+#include <set>
+#include <string>
+
+#include "app/SettingsStore.h"
+#include "platform/Dialog.h"
+#include "platform/Menu.h"
+#include "platform/Registry.h"
+#include "res/resource.h"
+#include "ruler/ContextMenu.h"
+#include "ruler/DpiScale.h"
+#include "ruler/RulerFonts.h"
+#include "ruler/RulerLayout.h"
+#include "ruler/RulerWnd.h"
+
+namespace {
+
+// The real ruler, made as the program makes it; one for all tests, since Wine without a
+// window manager takes two seconds to withdraw a window.
+class Ruler : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { s_window = (new CRulerWnd())->GetSafeHwnd(); }
+    static void TearDownTestSuite() { ::DestroyWindow(s_window); }
+    static Rect ChildRect(int id) {
+        RECT r{};
+        ::GetWindowRect(::GetDlgItem(s_window, id), &r);
+        ::MapWindowPoints(nullptr, s_window, reinterpret_cast<POINT*>(&r), 2);
+        return FromRECT(r);
+    }
+    // The cursor the ruler sets over a client point of a 300x200 ruler at 50, 60.
+    static HCURSOR CursorAt(Point at, int hitTest = HTCLIENT) {
+        ::SetCursorPos(50 + at.x, 60 + at.y);
+        ::SetCursor(::LoadCursorW(nullptr, IDC_WAIT));
+        ::SendMessageW(s_window, WM_SETCURSOR, reinterpret_cast<WPARAM>(s_window), MAKELPARAM(hitTest, WM_MOUSEMOVE));
+        return ::GetCursor();
+    }
+    static inline HWND s_window = nullptr;
+};
+
+// The widest text of each readout line that fits at 96 dpi fits at every resolution with the
+// fonts made for it, the text grows with the resolution (Wine's bitmap "MS Sans Serif" has
+// few sizes: by three quarters at least), and the lines do not run into each other.
+TEST_F(Ruler, ReadoutTextsKeepClearOfTheNextPaneAndTheSwatch) {
+    CDC dc;
+    ASSERT_TRUE(dc.CreateCompatibleDC(CClientDC(nullptr)));
+    int height96 = 0;
+    for (const int dpi : {96, 144, 192}) {
+        CRulerFonts fonts;
+        fonts.Make(reinterpret_cast<HFONT>(::SendMessageW(s_window, WM_GETFONT, 0, 0)), dpi);
+        const CSelection font(dc.GetSafeHdc(), fonts.Dialog());
+        auto width = [&dc](const char* text) {
+            SIZE size{};
+            ::GetTextExtentPoint32A(dc.GetSafeHdc(), text, static_cast<int>(std::strlen(text)), &size);
+            return static_cast<int>(size.cx);
+        };
+        TEXTMETRICW metrics{};
+        ::GetTextMetricsW(dc.GetSafeHdc(), &metrics);
+        height96 = height96 ? height96 : metrics.tmHeight;
+        const Rect client{0, 0, Scaled(400, dpi), Scaled(120, dpi)};
+        const Rect position = PositionPaneRect(client, dpi), distance = DistancePaneRect(client, dpi), colour = ColorPaneRect(client, dpi);
+        EXPECT_GE(4 * metrics.tmHeight, 3 * Scaled(height96, dpi)) << dpi;
+        for (const char* text : {"-9999", "999.9"})  // screen coordinates; offsets up to 999.9 mm or inches
+            EXPECT_LE(position.left + Scaled(18, dpi) + width(text), colour.left) << text << dpi;
+        EXPECT_LE(distance.left + width("-9999.9"), distance.right) << dpi;
+        for (const char* text : {"255-255-255", "FF-FF-FF"}) EXPECT_LE(colour.left + width(text), colour.right - Scaled(20, dpi)) << text << dpi;
+        EXPECT_LE(metrics.tmHeight, Scaled(15, dpi)) << "the lines of a pane overlap at " << dpi;
+        EXPECT_LE(distance.top + metrics.tmHeight, position.top) << "the distance runs into the position at " << dpi;
+    }
+}
+
+// Check marks go by command, also into the "Zoom" submenu, which is greyed unless the unit
+// is centimetres.
+TEST_F(Ruler, ContextMenuMarksTheSettings) {
+    const std::pair<RulerSettings, std::set<int>> cases[] = {{{UnitInch, 120, true}, {ID_UNIT_INCH, ID_TRANSPARENT, ID_ZOOM_120}},
+                                                             {{UnitCentimetre, 110, false}, {ID_UNIT_CM, ID_ZOOM_OTHER}},
+                                                             {{UnitPixel, 75, false}, {ID_UNIT_PIXEL, ID_ZOOM_75}}};
+    for (const auto& [settings, checked] : cases) {
+        const CMenu menu(IDR_RULER_MENU);
+        HMENU popup = menu.GetSubMenu(0);
+        MarkContextMenu(popup, settings);
+        for (int id = ID_UNIT_CM; id <= ID_ZOOM_OTHER; ++id)
+            EXPECT_EQ((::GetMenuState(popup, id, MF_BYCOMMAND) & MF_CHECKED) != 0, checked.count(id) > 0) << id;
+        for (int position : {0, 1, 2, 4, 5})  // 3 is the separator
+            EXPECT_EQ((::GetMenuState(popup, position, MF_BYPOSITION) & MF_GRAYED) != 0, position == 5 && settings.unit != UnitCentimetre);
+    }
+}
+
+// Each zone shows its cursor, on both sides of every boundary: a size cursor on the edges and
+// corners (8 and 5 pixels), the band's reading cursor (20), the default over the rest and the
+// close button, and while the ruler is disabled (HTERROR).
+TEST_F(Ruler, EachZoneShowsItsCursor) {
+    ::SetWindowPos(s_window, nullptr, 50, 60, 300, 200, SWP_NOZORDER | SWP_NOACTIVATE);
+    auto system = [](const wchar_t* id) { return ::LoadCursorW(nullptr, id); };
+    auto reading = [](int id) { return ::LoadCursorW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id)); };
+    const Rect button = ChildRect(IDCANCEL);
+    const std::pair<Point, HCURSOR> cases[] = {
+        {{7, 7}, system(IDC_SIZENWSE)}, {{8, 7}, reading(IDC_READ_TOP)}, {{100, 4}, system(IDC_SIZENS)}, {{100, 5}, reading(IDC_READ_TOP)},
+        {{100, 20}, reading(IDC_READ_TOP)}, {{100, 21}, system(IDC_ARROW)}, {{4, 100}, system(IDC_SIZEWE)},
+        {{5, 100}, reading(IDC_READ_LEFT)}, {{20, 100}, reading(IDC_READ_LEFT)}, {{21, 100}, system(IDC_ARROW)},
+        {{0, 199}, system(IDC_SIZENESW)}, {{100, 180}, reading(IDC_READ_BOTTOM)}, {{100, 179}, system(IDC_ARROW)},
+        {{280, 100}, reading(IDC_READ_RIGHT)}, {{279, 100}, system(IDC_ARROW)}, {{293, 193}, system(IDC_SIZENWSE)}, {{292, 193}, reading(IDC_READ_BOTTOM)},
+        {{button.left, button.top}, system(IDC_ARROW)}};
+    for (const auto& [at, cursor] : cases) EXPECT_EQ(CursorAt(at), cursor) << at.x << ',' << at.y;
+    EXPECT_EQ(CursorAt({100, 5}, HTERROR), system(IDC_ARROW)) << "not the band's";
+}
+
+// A WM_DPICHANGED gives the ruler the suggested rectangle and all its sizes, faces, zones and
+// limits for the new resolution.
+TEST_F(Ruler, FollowsANewResolution) {
+    ::SetWindowPos(s_window, nullptr, 50, 60, 400, 120, SWP_NOZORDER | SWP_NOACTIVATE);
+    const Rect button96 = ChildRect(IDCANCEL);
+    RECT suggested{50, 60, 850, 300};
+    ::SendMessageW(s_window, WM_DPICHANGED, MAKEWPARAM(192, 192), reinterpret_cast<LPARAM>(&suggested));
+    RECT window{};
+    ::GetWindowRect(s_window, &window);
+    EXPECT_EQ(FromRECT(window), FromRECT(suggested));
+    const Rect button = ChildRect(IDCANCEL);
+    EXPECT_EQ((Rect{790 - 2 * button96.Width(), 10, 790, 10 + 2 * button96.Height()}), button);
+    EXPECT_EQ(ChildRect(IDC_MAGNIFY_SLIDER), MagnifierSliderRect({0, 0, 800, 240}, 192));
+    EXPECT_EQ(ChildRect(IDC_ALPHA_SLIDER), AlphaSliderRect(192));
+    MINMAXINFO limits{};
+    ::SendMessageW(s_window, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&limits));
+    EXPECT_EQ((Point{limits.ptMinTrackSize.x, limits.ptMinTrackSize.y}), (Point{90, 80}));
+    EXPECT_EQ(CursorAt({40, 100}), ::LoadCursorW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDC_READ_LEFT)));
+    // The close button shows its 24x26 face: black outer edge at its last pixel, grey inside its bevel.
+    ::RedrawWindow(s_window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    const CClientDC screen(nullptr);
+    EXPECT_EQ(::GetPixel(screen.GetSafeHdc(), 50 + button.left + 23, 60 + button.top + 25), RGB(0, 0, 0));
+    EXPECT_EQ(::GetPixel(screen.GetSafeHdc(), 50 + button.left + 4, 60 + button.top + 4), RGB(0xC0, 0xC0, 0xC0));
+}
+
+// A modeless dialog that deletes itself once its window is gone, and whose handler of WM_APP
+// runs `handler`. Its memory is never given back: the delete fills it with a pattern, so any
+// write after the delete shows in it.
+class Doomed : public CDialog {
+public:
+    static void* operator new(std::size_t size) {
+        s_deleted = false;
+        return s_block = static_cast<unsigned char*>(std::malloc(s_size = size));
+    }
+    static void operator delete(void* block) { std::memset(block, 0xDD, s_size), s_deleted = true; }
+    static bool UntouchedSinceDelete() { return std::all_of(s_block, s_block + s_size, [](unsigned char b) { return b == 0xDD; }); }
+    static inline unsigned char* s_block = nullptr;
+    static inline std::size_t s_size = 0;
+    static inline bool s_deleted = false;
+
+    explicit Doomed(std::function<void(Doomed&)> handler) : CDialog(IDD_ZOOM, nullptr), m_handler(std::move(handler)) { Create(); }
+    void Destroy() { DestroyWindow(); }
+
+protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
+        if (message != WM_APP) return CDialog::WindowProc(message, wParam, lParam);
+        m_handler(*this);
+        m_handled = true;  // a member written after the window went
+        return 0;
+    }
+    void OnCancel() override { DestroyWindow(); }
+    void PostNcDestroy() override { delete this; }
+
+private:
+    std::function<void(Doomed&)> m_handler;
+    bool m_handled = false;
+};
+
+void CloseFromANestedLoop(Doomed& self) {  // as a menu's loop dispatches a WM_CLOSE
+    self.PostMessage(WM_CLOSE);
+    for (MSG message; self.IsWindow() && ::GetMessageW(&message, nullptr, 0, 0) > 0;) ::DispatchMessageW(&message);
+}
+
+// Destroyed by its own handler, or by a WM_CLOSE that a nested loop dispatches: the object
+// lives until that handler has returned, and nothing touches it after its delete.
+TEST(DialogLifetime, ObjectOutlivesEveryHandlerOfItsDestroyedWindow) {
+    for (const auto& way : {std::function<void(Doomed&)>(&Doomed::Destroy), std::function<void(Doomed&)>(CloseFromANestedLoop)}) {
+        auto* doomed = new Doomed([&way](Doomed& self) {
+            way(self);
+            EXPECT_FALSE(self.IsWindow());
+            EXPECT_FALSE(Doomed::s_deleted) << "deleted while its handler still ran";
+        });
+        doomed->SendMessage(WM_APP);
+        EXPECT_TRUE(Doomed::s_deleted && Doomed::UntouchedSinceDelete()) << "not deleted, or written after its delete";
+        std::free(doomed);
+    }
+}
+
+LRESULT CALLBACK RefuseWindows(int code, WPARAM wParam, LPARAM lParam) {
+    return code == HCBT_CREATEWND ? 1 : ::CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+// A ruler whose window the system refuses writes nothing over the stored settings; texts are
+// stored with their terminating NUL, integers as 4-byte DWORDs.
+TEST(Settings, AStartWithoutWindowLeavesThemAloneAndTextsKeepTheirNul) {
+    WriteSettingString("Option", "Einheit", "mm");
+    WriteSettingInt("Option", "Zoom", -5);
+    HHOOK hook = ::SetWindowsHookExW(WH_CBT, RefuseWindows, nullptr, ::GetCurrentThreadId());
+    auto* ruler = new CRulerWnd();
+    ::UnhookWindowsHookEx(hook);
+    EXPECT_FALSE(ruler->IsWindow());
+    delete ruler;
+    const CRegKey key = CRegKey::Open(HKEY_CURRENT_USER, "Software\\zp-r\\Velmar\\Option", KEY_READ);
+    const RegistryValue text = key.Query("Einheit", 64).value(), zoom = key.Query("Zoom", 64).value();
+    EXPECT_EQ(std::pair(text.type, std::string(text.data.begin(), text.data.end())), std::pair(std::uint32_t{REG_SZ}, std::string("mm", 3)));
+    EXPECT_EQ(std::pair(zoom.type, zoom.data), std::pair(std::uint32_t{REG_DWORD}, std::vector<unsigned char>{0xFB, 0xFF, 0xFF, 0xFF}));
+}
+
+}  // namespace

@@ -8,157 +8,108 @@ from __future__ import annotations
 import json
 import os
 import re
-import shutil
-import signal
 import subprocess
 import time
 from pathlib import Path
 
-REPO_ROOT = Path(__file__).resolve().parents[2]
 SETTINGS_KEY = r"HKCU\Software\zp-r\Velmar\Option"
-WINE_FONTS = Path("/usr/share/wine/fonts")  # Wine's own copies of the Windows fonts (fonts-wine)
-COMMAND_TIMEOUT = 60.0  # one wine or X tool call; a fresh prefix can be slow to answer
-WINDOW_TIMEOUT = 45.0   # first start of a program in a fresh prefix
-UI_TIMEOUT = 15.0       # the ruler's answer to one input; Wine on a busy machine can lag seconds
-BACKGROUND, TICK = (0, 255, 255), (64, 64, 64)
-IDCANCEL = 2
+UI_TIMEOUT = 15.0  # the ruler's answer to one input; Wine on a busy machine can lag seconds
+BACKGROUND, TICK, BLACK, CROSSHAIR = (0, 255, 255), (64, 64, 64), (0, 0, 0), (0, 0, 255)
+IDCANCEL, ALPHA_SLIDER, PERCENT_EDIT = 2, 35, 1012
 
 
 def wait_for(read, accept=bool, what: str = "", timeout: float = UI_TIMEOUT):
-    """Polls read() until accept(value) holds and returns that value; a timeout names the last one."""
+    # Polls read() until accept(value) holds and returns that value; a timeout names the last one.
     end = time.monotonic() + timeout
-    while True:
-        value = read()
-        if accept(value):
-            return value
-        if time.monotonic() >= end:
-            raise AssertionError(f"timed out after {timeout:.0f} s waiting for {what}; last seen: {value!r:.400}")
+    while not accept(value := read()):
+        assert time.monotonic() < end, f"timed out after {timeout:.0f} s waiting for {what}; last seen: {value!r:.400}"
         time.sleep(0.05)
+    return value
 
 
-def run(args: list, env: dict = None, timeout: float = COMMAND_TIMEOUT, quiet: bool = False,
-        check: bool = False) -> subprocess.CompletedProcess:
-    """Runs a command to its end; quiet gives it no pipes, which Wine's background programs would hold open."""
-    pipes = dict(stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL) if quiet else \
-        dict(capture_output=True, text=True, errors="replace")
-    try:
-        done = subprocess.run([str(a) for a in args], env=env, stdin=subprocess.DEVNULL, timeout=timeout, **pipes)
-    except subprocess.TimeoutExpired:
-        raise AssertionError(f"{args[0]} did not finish within {timeout:.0f} s: {args}") from None
-    assert not check or done.returncode == 0, f"{args} failed ({done.returncode}): {done.stderr}"
-    return done
+def run(args: list, env: dict = None, quiet: bool = False, timeout: float = 300.0) -> subprocess.CompletedProcess:
+    # Runs a command to its end; quiet gives it no pipes, which Wine's background programs would hold open.
+    pipes = dict(stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL) if quiet else dict(capture_output=True, text=True)
+    return subprocess.run([str(a) for a in args], env=env, stdin=subprocess.DEVNULL, timeout=timeout, **pipes)
 
 
-def size(rect) -> tuple:
-    return rect[2] - rect[0], rect[3] - rect[1]
+def settings(slider: str = "0", unit: str = "PIX", zoom: int = 100) -> dict:
+    # The ruler's three settings as the registry holds them; the defaults without arguments.
+    return {"MitTransparentSlider": ("REG_SZ", slider), "Einheit": ("REG_SZ", unit), "Zoom": ("REG_DWORD", zoom)}
 
 
 def centre(rect) -> tuple:
     return (rect[0] + rect[2]) // 2, (rect[1] + rect[3]) // 2
 
 
-def inside(x: int, y: int, box) -> bool:
-    """Whether (x, y) lies in box (left, top, right, bottom), right and bottom exclusive."""
-    return box[0] <= x < box[2] and box[1] <= y < box[3]
-
-
 def child(window: dict, ident: int) -> dict:
-    found = [control for control in window["children"] if control["id"] == ident]
-    assert len(found) == 1, f"expected one control {ident}, found {window['children']}"
-    return found[0]
+    return next(control for control in window["children"] if control["id"] == ident)
 
-
-def settings(slider: str = "0", unit: str = "PIX", zoom: int = 100) -> dict:
-    """The ruler's three settings as the registry holds them; the defaults without arguments."""
-    return {"MitTransparentSlider": ("REG_SZ", slider), "Einheit": ("REG_SZ", unit), "Zoom": ("REG_DWORD", zoom)}
-
-
-# --- Wine prefix and registry -----------------------------------------------------------------
 
 class WinePrefix:
-    """One Wine prefix and the wineserver that runs in it."""
-
+    # One Wine prefix and the wineserver that runs in it.
     def __init__(self, path: Path):
-        self.path = Path(path)
+        self.path, self.spawned = Path(path), []
         self.env = dict(os.environ, WINEPREFIX=str(self.path), WINEDEBUG="-all", WINEDLLOVERRIDES="mscoree,mshtml=")
-        self.spawned = []
 
     @classmethod
     def create(cls, path: Path) -> WinePrefix:
-        """A fresh prefix with Wine's fonts and no crash dialog, its wineserver ended."""
+        # A fresh prefix as the scripts make one (with Wine's own Windows fonts) and no crash
+        # dialog, its wineserver ended.
         prefix = cls(path)
-        prefix.path.mkdir(parents=True)
-        run(["wineserver", "-p"], prefix.env, quiet=True)  # before wineboot: it refuses once a server runs
-        assert run(["wineboot", "-i"], prefix.env, 300, quiet=True).returncode == 0, "wineboot -i failed"
-        # Without Wine's "MS Sans Serif" a dialog font falls back to a host font with other metrics.
-        if WINE_FONTS.is_dir():
-            shutil.copytree(WINE_FONTS, prefix.path / "drive_c/windows/Fonts", dirs_exist_ok=True)
+        scripts = Path(__file__).resolve().parents[2] / "scripts"
+        assert run(["bash", "-c", f'source "{scripts}/common.sh" && boot_wine_prefix "$1"', "-", path], prefix.env, quiet=True).returncode == 0
         prefix.reg_import(r"HKCU\Software\Wine\WineDbg", {"ShowCrashDialog": ("REG_DWORD", 0)})
         prefix.shutdown()
         return prefix
 
     def clone(self, path: Path) -> WinePrefix:
-        """A copy with its wineserver and Wine's background programs started, so that Wine answers fast."""
-        run(["cp", "-a", self.path, path], timeout=300, check=True)
+        # A copy with its wineserver and Wine's background programs started, so that Wine answers fast.
+        assert run(["cp", "-a", self.path, path]).returncode == 0
         copy = WinePrefix(path)
         copy.start_server()
         return copy
 
     def start_server(self) -> None:
         run(["wineserver", "-p"], self.env, quiet=True)
-        assert run(["wine", "reg", "query", r"HKCU\Software\Wine"], self.env, quiet=True).returncode == 0, \
-            f"Wine does not start in {self.path}"
+        assert run(["wine", "reg", "query", r"HKCU\Software\Wine"], self.env, quiet=True).returncode == 0, "no Wine"
 
     def wine(self, *args) -> subprocess.CompletedProcess:
-        return run(["wine", *args], self.env)
+        return run(["wine", *args], self.env, timeout=60)
 
     def spawn(self, *args, log: Path, debug: str = "-all") -> subprocess.Popen:
-        """Starts a Wine program in the background, its output going to log; shutdown() ends it."""
+        # Starts a Wine program in the background, its output going to log; shutdown() ends it.
         with open(log, "wb") as output:
             self.spawned.append(subprocess.Popen(["wine", *map(str, args)], env=dict(self.env, WINEDEBUG=debug),
                                                  stdin=subprocess.DEVNULL, stdout=output, stderr=subprocess.STDOUT))
         return self.spawned[-1]
 
-    def kill(self, program: str) -> None:
-        """Kills the Windows processes of this prefix running program with SIGKILL, as a crash would end them."""
-        for pid in map(int, filter(str.isdigit, os.listdir("/proc"))):
-            try:
-                command = Path(f"/proc/{pid}/cmdline").read_bytes()
-                environment = Path(f"/proc/{pid}/environ").read_bytes().split(b"\0")
-            except OSError:
-                continue
-            if program.encode() in command and f"WINEPREFIX={self.path}".encode() in environment:
-                os.kill(pid, signal.SIGKILL)
-
     def reg_import(self, key: str, values: dict) -> None:
-        """Writes {name: (type, data)} through a .reg file, which also takes data too long for a command line."""
-        def line(name: str, kind: str, data) -> str:
-            text = (f"dword:{data:08x}" if kind == "REG_DWORD" else f'"{data}"' if kind == "REG_SZ"
-                    else "hex:" + ",".join(f"{byte:02x}" for byte in data))
-            return f'"{name}"={text}\r\n'
+        # Writes {name: (type, data)} through a .reg file, which also takes data too long for a command line.
+        kinds = {"REG_DWORD": lambda data: f"dword:{data:08x}", "REG_SZ": lambda data: f'"{data}"',
+                 "REG_BINARY": lambda data: "hex:" + ",".join(f"{byte:02x}" for byte in data)}
+        key = key.replace("HKCU", "HKEY_CURRENT_USER").replace("HKLM", "HKEY_LOCAL_MACHINE")
         reg_file = self.path.with_name(self.path.name + "-import.reg")
-        reg_file.write_text("Windows Registry Editor Version 5.00\r\n\r\n[" + key.replace("HKCU", "HKEY_CURRENT_USER").replace("HKLM", "HKEY_LOCAL_MACHINE")
-                            + "]\r\n" + "".join(line(name, *value) for name, value in values.items()), encoding="ascii")
-        run(["wine", "reg", "import", "Z:" + str(reg_file.resolve()).replace("/", "\\")], self.env, check=True)
+        reg_file.write_text(f"Windows Registry Editor Version 5.00\r\n\r\n[{key}]\r\n" + "".join(
+            f'"{name}"={kinds[kind](data)}\r\n' for name, (kind, data) in values.items()), encoding="ascii")
+        assert self.wine("reg", "import", "Z:" + str(reg_file.resolve()).replace("/", "\\")).returncode == 0
 
     def reg_query(self, key: str):
-        """{name: (type, data)} of the key, data an int for REG_DWORD, bytes for REG_BINARY; None without the key."""
+        # {name: (type, data)} of the key, data an int for REG_DWORD; None without the key.
         done = self.wine("reg", "query", key)
-        if done.returncode:
-            return None
-        convert = {"REG_DWORD": lambda text: int(text, 16), "REG_BINARY": bytes.fromhex}
-        return {name: (kind, convert.get(kind, str)(text))
-                for name, kind, text in re.findall(r"^    (.*?)    (REG_[A-Z_]+)    ?(.*?)\r?$", done.stdout, re.M)}
+        return None if done.returncode else {
+            name: (kind, int(text, 16) if kind == "REG_DWORD" else text)
+            for name, kind, text in re.findall(r"^    (.*?)    (REG_[A-Z_]+)    ?(.*?)\r?$", done.stdout, re.M)}
 
     def set_dpi(self, dpi: int) -> None:
-        """Sets the display's resolution (LogPixels) for the programs started from now on."""
+        # Sets the display's resolution (LogPixels) for the programs started from now on.
         for key in (r"HKCU\Control Panel\Desktop", r"HKLM\System\CurrentControlSet\Hardware Profiles\Current\Software\Fonts"):
             self.reg_import(key, {"LogPixels": ("REG_DWORD", dpi)})
         self.shutdown()  # Wine's own programs keep the resolution they started with
         self.start_server()
 
     def shutdown(self) -> None:
-        """Ends every process of this prefix and waits for its wineserver to go."""
+        # Ends every process of this prefix and waits for its wineserver to go.
         run(["wineserver", "-k"], self.env)
         for process in self.spawned:
             process.kill()  # nothing when wineserver -k has ended it already
@@ -166,100 +117,72 @@ class WinePrefix:
         run(["wineserver", "-w"], self.env)
 
 
-# --- the ruler and the probe ---------------------------------------------------------------
-
 class Velmar:
-    """The ruler program in one prefix, and velmar_probe.exe to ask Windows about its windows."""
-
+    # The ruler program in one prefix, and velmar_probe.exe to ask Windows about its windows.
     def __init__(self, prefix: WinePrefix, exe: Path, probe: Path):
         self.prefix, self.exe, self.probe, self.process = prefix, exe, probe, None
-        self.log = prefix.path.with_name(prefix.path.name + "-velmar.log")
 
     def start(self) -> dict:
-        """Starts the ruler (again, once it has ended) and returns its window once it is shown."""
-        assert self.process is None or self.process.poll() is not None, "the ruler is already running"
+        # Starts the ruler (again, once it has ended) and returns its window once it is shown.
         # Wine's heap checking fills freed blocks, so a handler that goes on with a deleted
         # object faults instead of passing by chance.
-        self.process = self.prefix.spawn(self.exe, log=self.log, debug="warn+heap")
-        return wait_for(lambda: self.assert_running("before its window appeared") or self.ask("window", "Velmar"),
-                        lambda window: window and window["visible"], "the ruler's window", WINDOW_TIMEOUT)
+        self.process = self.prefix.spawn(self.exe, log=self.prefix.path.with_suffix(".log"), debug="warn+heap")
+        wait_for(lambda: self.process.poll() is not None or self.windows("Velmar"), what="the ruler's window", timeout=45)
+        return self.window()
 
-    def ask(self, *args):
-        """The probe's JSON answer, or None when it finds no window."""
+    def ask(self, *args) -> dict:
+        # The probe's JSON answer; a second try tells a passing hiccup of Wine (once seen: exit
+        # code 1 and no output at all) from a probe that really cannot answer.
         done = self.prefix.wine(self.probe, *args)
-        if done.returncode not in (0, 2):
-            # Seen once in a long run: exit code 1 and no output at all; a second try tells a
-            # passing hiccup of Wine from a probe that really cannot answer.
-            done = self.prefix.wine(self.probe, *args)
-        if done.returncode == 2:
-            return None
-        lines = [line for line in done.stdout.splitlines() if line.startswith("{")]
-        assert done.returncode == 0 and lines, f"velmar_probe {args} failed ({done.returncode}): {done.stdout!r}"
-        return json.loads(lines[-1])
+        done = done if done.returncode == 0 else self.prefix.wine(self.probe, *args)
+        assert done.returncode == 0, f"velmar_probe {args} failed ({done.returncode}): {done.stdout!r}"
+        return json.loads(done.stdout.splitlines()[-1])
 
-    def window(self, title: str = "Velmar") -> dict:
-        """The probe's facts about the window with that title; fails when there is none."""
-        info = self.ask("window", title)
-        if info is None:
-            self.assert_running(f"while its window {title} was looked for")
-        assert info is not None, f"there is no window {title}"
-        return info
+    def windows(self, title: str) -> list:
+        # The shown top-level windows with exactly that title, their controls' live texts included.
+        return self.ask("windows", title)["windows"]
 
-    def texts(self, title: str) -> list:
-        """The shown top-level windows with exactly that title, their controls' texts included."""
-        return self.ask("texts", title)["windows"]
-
-    def assert_running(self, when: str) -> None:
-        code = self.process.poll()
-        assert code is None, f"the ruler ended {when} with exit code {code}; its output:\n{self.output()}"
-
-    def output(self) -> str:
-        return self.log.read_text(errors="replace")[-2000:] if self.log.exists() else ""
+    def window(self) -> dict:
+        # The ruler's window (not a message box of it), with the screen's work area and resolution.
+        assert self.process.poll() is None, f"the ruler ended with exit code {self.process.poll()}"
+        found = self.ask("windows", "Velmar")
+        return dict(next(w for w in found["windows"] if not w["owned"]), workarea=found["workarea"], dpi=found["dpi"])
 
     def wait_exit(self) -> None:
-        """Waits for the ruler to end on its own and checks that it ended cleanly."""
-        try:
-            code = self.process.wait(timeout=15)
-        except subprocess.TimeoutExpired:
-            raise AssertionError("the ruler was still running 15 s later") from None
-        assert code == 0, f"the ruler ended with exit code {code}; its output:\n{self.output()}"
+        # Waits for the ruler to end on its own and checks that it ended cleanly.
+        assert self.process.wait(timeout=15) == 0, f"the ruler ended with exit code {self.process.poll()}"
 
     def focus(self) -> None:
-        """Clicks the ruler's middle, then waits until it has the keyboard and the press's move loop is over."""
-        # The press starts the system's move loop, which would take an Escape as its own; the
-        # window must not have moved (nor turned, as a double-click would turn it).
+        # Clicks the ruler's middle, then waits until it has the keyboard and the press's move
+        # loop (which would take an Escape as its own) is over.
         rect = self.window()["rect"]
         click(*centre(rect))
         wait_for(self.window, lambda w: w["foreground"] and w["focused"] and not w["moving"] and w["rect"] == rect,
                  "the ruler to take the keyboard, its move loop over")
 
     def store(self, values: dict) -> None:
-        """Puts {name: (type, data)} into the settings key before the start; checks that they arrived."""
+        # Puts {name: (type, data)} into the settings key before the start.
         if values:
             self.prefix.reg_import(SETTINGS_KEY, values)
-            stored = self.prefix.reg_query(SETTINGS_KEY) or {}
-            assert all(stored.get(name) == value for name, value in values.items()), f"{stored!r:.400}"
 
     def saved(self) -> dict:
-        """The three settings as the registry holds them, None for each one missing."""
-        values = self.prefix.reg_query(SETTINGS_KEY)
-        assert values is not None, "the settings key does not exist"
+        # The three settings as the registry holds them, None for each one missing.
+        values = self.prefix.reg_query(SETTINGS_KEY) or {}
         return {name: values.get(name) for name in settings()}
 
     def end(self) -> dict:
-        """Ends the ruler with Escape and returns the settings it wrote."""
+        # Ends the ruler with Escape and returns the settings it wrote.
         self.focus()
         press_keys("Escape")
         self.wait_exit()
         return self.saved()
 
     def menus(self, count: int, timeout: float = UI_TIMEOUT) -> list:
-        """Waits until count popup menus (here the only shown untitled windows) are open; returns their rectangles."""
-        return wait_for(lambda: [menu["rect"] for menu in self.texts("")], lambda menus: len(menus) == count,
-                        f"{count} open popup menus", timeout)
+        # Waits until count popup menus (here the only shown untitled windows) are open; returns their rectangles.
+        return wait_for(lambda: [m["rect"] for m in self.windows("")], lambda m: len(m) == count, f"{count} menus", timeout)
 
     def open_menu(self, point: tuple) -> list:
-        """Right-clicks at a screen point and returns the context menu's rectangle once it is shown."""
+        # Right-clicks at a screen point and returns the context menu's rectangle once it is shown.
         # Wine without a window manager sometimes loses a click that comes just after a menu
         # closed (the old build does the same, about one time in eight): the click is tried once more.
         click(*point, button=3)
@@ -270,24 +193,21 @@ class Velmar:
             return self.menus(1)[0]
 
     def wait_for_rect(self, expected, what: str) -> dict:
-        wait_for(lambda: self.window()["rect"], lambda rect: rect == list(expected), what)
-        return self.window()
+        return wait_for(self.window, lambda window: window["rect"] == list(expected), what)
 
-    def resize_to(self, width: int, height: int) -> dict:
-        """Drags the bottom-right corner until the ruler is width by height, its top-left kept."""
-        left, top, right, bottom = self.window()["rect"]
-        drag((right - 3, bottom - 3), (left + width - 3, top + height - 3), started=lambda: self.window()["moving"])
-        return self.wait_for_rect([left, top, left + width, top + height], f"the ruler to become {width}x{height}")
+    def place(self, left: int, top: int, width: int, height: int) -> dict:
+        self.ask("place", "Velmar", left, top, width, height)
+        return self.wait_for_rect([left, top, left + width, top + height], f"the ruler at {left},{top} {width}x{height}")
 
-
-# --- input ---------------------------------------------------------------------------------
 
 def xdotool(*args) -> str:
-    return run(["xdotool", *args], check=True).stdout
+    done = run(["xdotool", *args], timeout=60)
+    assert done.returncode == 0, f"xdotool {args} failed: {done.stderr}"
+    return done.stdout
 
 
 def move_mouse(x: int, y: int) -> None:
-    """Moves the pointer and waits until it is there; `mousemove --sync` to where it is would wait 15 s."""
+    # Moves the pointer and waits until it is there; `mousemove --sync` to where it is would wait 15 s.
     if xdotool("getmouselocation").split()[:2] != [f"x:{x}", f"y:{y}"]:
         xdotool("mousemove", "--sync", x, y)
 
@@ -301,13 +221,14 @@ def press_keys(*keys: str) -> None:
     xdotool("key", *keys)
 
 
-def drag(start: tuple, end: tuple, steps: int = 6, held=None, started=None):
-    """Presses the left button at start, waits for started() if given, moves to end in even steps, returns held()
-    and releases the button."""
+def drag(start: tuple, end: tuple, held=None, started=None, steps: int = 6):
+    # Presses the left button at start, waits for started() if given (the ruler reads a press's
+    # zone from where the mouse is when it handles it), moves to end in even steps, returns
+    # held() and releases the button.
     move_mouse(*start)
     xdotool("mousedown", 1)
     try:
-        if started:  # the ruler reads the zone of a press from where the mouse is when it handles it
+        if started:
             wait_for(started, what="the press to start the system's move or size loop")
         for step in range(1, steps + 1):
             move_mouse(start[0] + (end[0] - start[0]) * step // steps, start[1] + (end[1] - start[1]) * step // steps)
@@ -316,39 +237,26 @@ def drag(start: tuple, end: tuple, steps: int = 6, held=None, started=None):
         xdotool("mouseup", 1)  # a button left down would spoil every later test on this display
 
 
-# --- pictures ------------------------------------------------------------------------------
-
 class Screenshot:
-    """One capture of the whole X screen with exact 8-bit pixel values, kept at path."""
-
+    # One capture of the whole X screen with exact 8-bit pixel values, kept at path.
     def __init__(self, path: Path):
         self.path = path
-        run(["import", "-window", "root", "-depth", "8", f"ppm:{path}"], check=True)
-        data = Path(path).read_bytes()
-        header = re.match(rb"P6\s+(\d+)\s+(\d+)\s+255\s", data)
-        assert header, f"{path} is no 8-bit PPM"
-        self.width, self.height, self.pixels = int(header[1]), int(header[2]), data[header.end():]
+        assert run(["import", "-window", "root", "-depth", "8", f"ppm:{path}"]).returncode == 0
+        header = re.match(rb"P6\s+(\d+)\s+\d+\s+255\s", data := Path(path).read_bytes())
+        self.width, self.pixels = int(header[1]), data[header.end():]
 
     def __repr__(self) -> str:
         return f"the screenshot {self.path}"
 
     def pixel(self, x: int, y: int) -> tuple:
-        assert 0 <= x < self.width and 0 <= y < self.height, f"({x}, {y}) lies off the screen"
         return tuple(self.pixels[3 * (y * self.width + x):3 * (y * self.width + x) + 3])
 
-    def picture(self, origin: tuple, box) -> tuple:
-        """The pixels of box, relative to origin, as rows."""
-        return tuple(tuple(self.pixel(origin[0] + x, origin[1] + y) for x in range(box[0], box[2]))
-                     for y in range(box[1], box[3]))
+    def ink(self, left: int, top: int, rows: list, colour: tuple = BLACK) -> list:
+        # The pixels of colour ('#') in a box of the size of rows at left, top, as the probe's text command gives rows.
+        return ["".join("#" if self.pixel(left + x, top + y) == colour else "." for x in range(len(rows[0])))
+                for y in range(len(rows))]
 
 
 def wait_for_pixel(path: Path, x: int, y: int, colour: tuple) -> Screenshot:
-    """Screenshots until (x, y) shows colour, e.g. to wait for a window's first paint."""
+    # Screenshots until (x, y) shows colour, e.g. to wait for a window's first paint.
     return wait_for(lambda: Screenshot(path), lambda shot: shot.pixel(x, y) == colour, f"{colour} at ({x}, {y})")
-
-
-def tick_rows(path: Path, window: dict, columns) -> dict:
-    """How many rows of each client column show the tick colour from the top edge down: 9 at a numbered mark."""
-    shot = Screenshot(path)
-    left, top = window["client"][:2]
-    return {x: next(y for y in range(21) if y == 20 or shot.pixel(left + x, top + y) != TICK) for x in columns}

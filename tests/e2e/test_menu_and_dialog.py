@@ -1,0 +1,102 @@
+"""The context menu, the zoom dialog and the transparency slider, driven as a user does; every change is stored at once."""
+from winebench import ALPHA_SLIDER, IDCANCEL, PERCENT_EDIT, TICK, Screenshot, centre, child, click, drag, press_keys, settings, wait_for
+
+IN_INCH, TRANSPARENT, ZOOM = ("Down",) * 3, ("Down",) * 4, ("Down",) * 5 + ("Right",)  # from no item selected
+OTHER = ZOOM + ("Down",) * 4  # "andere", the last of "100%", "120%", "150%", "75%", "andere"
+MM, LAYERED = {"Einheit": ("REG_SZ", "MM")}, 0x80000
+
+
+def open_menu(velmar) -> list:
+    return velmar.open_menu(tuple(a + b for a, b in zip(velmar.window()["rect"], (150, 20))))
+
+
+def choose(velmar, *keys: str) -> None:
+    open_menu(velmar)
+    press_keys(*keys, "Return")
+    velmar.menus(0)
+
+
+def marks(velmar, tmp_path, expected: dict, what: str) -> None:
+    # Waits until so many rows of each client column show the tick colour from the top edge down.
+    def rows():
+        shot, (left, top) = Screenshot(tmp_path / "s.ppm"), velmar.window()["rect"][:2]
+        return {x: next(y for y in range(21) if y == 20 or shot.pixel(left + x, top + y) != TICK) for x in expected}
+    wait_for(rows, lambda seen: seen == expected, what)
+
+
+def test_menu_opens_at_the_press_point_and_changes_unit_and_zoom(velmar, tmp_path):
+    velmar.store(MM)
+    point = tuple(a + b for a, b in zip(velmar.start()["rect"], (300, 30)))
+    marks(velmar, tmp_path, {56: 7, 75: 9}, "centimetres at zoom 100: 15 and 20 mm")
+    assert velmar.open_menu(point)[:2] == list(point)
+    press_keys(*ZOOM)
+    left, top, right, bottom = next(box for box in velmar.menus(2) if box[:2] != list(point))
+    click((left + right) // 2, top + (bottom - top) * 7 // 10)  # "75%", the fourth of five equal items
+    marks(velmar, tmp_path, {56: 9, 75: 0}, "centimetres at zoom 75")
+    assert velmar.saved() == settings("0", "MM", 75)
+    choose(velmar, *IN_INCH)
+    marks(velmar, tmp_path, {96: 9, 100: 0}, "inches")
+    assert velmar.saved() == settings("0", "INCH", 75)
+
+
+def dialog(velmar, edit: str, selected: list) -> dict:
+    # Waits until one zoom dialog shows edit with exactly the radios of selected ("75" for "75%") checked.
+    def state():
+        return [(child(d, PERCENT_EDIT)["text"], sorted(c["text"][:-1] for c in d["children"] if c["checked"]))
+                for d in velmar.windows("Zoom")]
+    wait_for(state, lambda seen: seen == ([] if edit is None else [(edit, sorted(selected))]), f"the dialog with {edit}")
+    return velmar.windows("Zoom")[0] if edit is not None else None
+
+
+def type_into_edit(box: dict, *keys: str) -> None:
+    # Replaces the edit's text; it never goes empty, which the dialog would refuse.
+    edit = child(box, PERCENT_EDIT)["rect"]
+    click(edit[0] + 8, (edit[1] + edit[3]) // 2)  # its left part: the spin covers the right end
+    press_keys("Home", "shift+End", *keys)
+
+
+def test_zoom_dialog_takes_typed_numbers_refuses_others_and_keeps_its_spin_in_range(velmar):
+    velmar.store(MM)
+    window = velmar.start()
+    choose(velmar, *OTHER)
+    box = dialog(velmar, "100", ["100"])
+    assert max(abs(a - b) for a, b in zip(centre(box["rect"]), centre(window["rect"]))) <= 1, "not centred over the ruler"
+    for typed, spin, shown, selected in [("499", ("Up",) * 2, "500", []), ("11", ("Down",) * 2, "10", []),
+                                         ("109", ("Up",), "110", ["110"]), ("07", (), "7", []), ("125", (), "125", ["125"]),
+                                         ("13x", (), "13", []), ("9" * 10, (), "9" * 9, [])]:  # the last two refused
+        type_into_edit(box, *typed, *spin)  # the spin steps up to 500 and down to 10
+        if typed in ("13x", "9" * 10):
+            message = wait_for(lambda: [c for b in velmar.windows("Velmar") if b["owned"] for c in b["children"]
+                                        if c["text"] == "Bitte geben Sie eine ganze Zahl ein."], bool, "the message")[0]
+            click(*centre(message["rect"]))
+            press_keys("Return")
+        dialog(velmar, shown, selected)
+    type_into_edit(box, "0", "Return")  # below 1: the first OK puts 1 there and keeps the dialog open
+    dialog(velmar, "1", [])
+    press_keys("Return")
+    wait_for(velmar.saved, lambda saved: saved == settings("0", "MM", 1), "the zoom 1 to be stored")
+    choose(velmar, *OTHER)
+    box = dialog(velmar, "1", [])
+    click(*centre(child(box, 1010)["rect"]))  # "75%"
+    dialog(velmar, "75", ["75"])
+    click(*centre(child(box, IDCANCEL)["rect"]))
+    dialog(velmar, None, [])
+    assert velmar.saved() == settings("0", "MM", 1)
+
+
+def test_transparent_shows_the_slider_which_makes_the_ruler_translucent_down_to_20(velmar):
+    rect = velmar.start()["rect"]
+    choose(velmar, *TRANSPARENT)
+    window = wait_for(velmar.window, lambda w: child(w, ALPHA_SLIDER)["visible"], "the slider to show")
+    slider = child(window, ALPHA_SLIDER)["rect"]
+    assert velmar.saved() == settings("1") and not window["exstyle"] & LAYERED and slider == [rect[0] + 10, rect[1] + 10, rect[0] + 80, rect[1] + 25]
+    thumb = (slider[2] - 8, slider[1] + 7)  # at the right end: 255
+    drag(thumb, (slider[0] - 30, thumb[1]), held=lambda: wait_for(velmar.window, lambda w: w["alpha"] == 20 and w["exstyle"] & LAYERED,
+                                                                  "the most transparent while the thumb moves"))
+    choose(velmar, *TRANSPARENT)  # hides the slider, keeps the opacity
+    window = wait_for(velmar.window, lambda w: not child(w, ALPHA_SLIDER)["visible"], "the slider to hide")
+    assert window["alpha"] == 20 and velmar.saved() == settings("0")
+    choose(velmar, *TRANSPARENT)
+    wait_for(velmar.window, lambda w: child(w, ALPHA_SLIDER)["visible"], "the slider again, at the same place")
+    drag((slider[0] + 8, thumb[1]), (slider[2] + 30, thumb[1]))
+    wait_for(velmar.window, lambda w: not w["exstyle"] & LAYERED, "full opacity: no layered window")

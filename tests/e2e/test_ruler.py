@@ -1,0 +1,59 @@
+"""The ruler's first start and picture, the settings it keeps in the registry, and that it runs alone."""
+import re
+
+import pytest
+
+from winebench import BACKGROUND, IDCANCEL, SETTINGS_KEY, TICK, Velmar, centre, child, click, run, settings, wait_for_pixel
+
+KEPT, KEPT_MM = settings("1", "INCH", 150), settings("0", "MM", 120)
+
+
+def test_first_start_shows_a_centred_topmost_borderless_pixel_ruler(velmar, tmp_path):
+    assert velmar.prefix.reg_query(SETTINGS_KEY) is None
+    window = velmar.start()
+    assert velmar.prefix.reg_query(SETTINGS_KEY) is not None, "the running ruler has not created its key"
+    # WS_EX_TOPMOST and WS_POPUP without WS_CAPTION, WS_SYSMENU or WS_THICKFRAME
+    assert window["exstyle"] & 0x8 and window["style"] & 0x80C40000 == 0x80000000
+    left, top, right, bottom = window["rect"]
+    assert 440 <= right - left <= 540 and 30 <= bottom - top <= 50, window["rect"]
+    assert max(abs(a - b) for a, b in zip(centre(window["rect"]), centre(window["workarea"]))) <= 3, window["rect"]
+    button = child(window, IDCANCEL)["rect"]
+    assert (right - button[2], button[1] - top) == (5, 5), "the close button is not 5 px from the right and the top"
+    assert [c["id"] for c in window["children"] if c["visible"]] == [IDCANCEL]
+    # Ticks hang from the top edge and rise from the bottom, one pixel of each outside the
+    # window; a 41-pixel ruler marks its sides every 5 pixels; "100" stands centred below its tick.
+    shot = wait_for_pixel(tmp_path / "screen.ppm", left + 150, top + 15, BACKGROUND)
+    for x, rows in {0: 9, 5: 2, 10: 4, 50: 7, 100: 9, 96: 0, 102: 0, 200: 9}.items():
+        column = [shot.pixel(left + x, top + y) for y in range(10)] + [shot.pixel(left + x, bottom - 1 - y) for y in range(10)]
+        assert column == ([TICK] * rows + [BACKGROUND] * (10 - rows)) * 2, f"column {x}; {shot}"
+    assert [shot.pixel(left + x, top + y) for x, y in ((1, 5), (2, 5), (3, 10), (4, 10))] == [TICK, BACKGROUND] * 2, shot
+    number, box_top = velmar.ask("text", 96, "100")["rows"], top - 1 + (bottom - top + 2) // 2 - 10  # boxes 30 wide, 20 high
+    assert any(shot.ink(left + 85 + (30 - len(number[0])) // 2, y, number, TICK) == number
+               for y in range(box_top, box_top + 21 - len(number))), f"no '100' centred under its tick; {shot}"
+
+
+def close_with_button(velmar):
+    click(*centre(child(velmar.window(), IDCANCEL)["rect"]))
+
+
+@pytest.mark.parametrize("stored, end, expected", [
+    ({}, Velmar.end, settings()), (KEPT, Velmar.end, KEPT), (KEPT_MM, close_with_button, KEPT_MM),
+    *[({name: (kind, data)}, Velmar.end, settings()) for name, kind, data in [
+        ("Zoom", "REG_BINARY", bytes(range(1, 17))), ("Zoom", "REG_DWORD", 0xFFFFFFF6), ("Zoom", "REG_DWORD", 0),
+        ("Einheit", "REG_SZ", "mm"), ("Einheit", "REG_SZ", "CM"), ("MitTransparentSlider", "REG_SZ", "1 "),
+        ("Einheit", "REG_SZ", "INCH" * 25000)]],
+])
+def test_settings_are_read_at_start_and_written_back(velmar, stored, end, expected):
+    velmar.store(stored)
+    velmar.start()
+    end(velmar)
+    velmar.wait_exit()
+    assert velmar.saved() == expected
+
+
+def test_runs_alone_with_windows_own_dlls_and_one_manifest(velmar):
+    dlls = {dll.lower() for dll in re.findall(r"DLL Name: (\S+)", run(["x86_64-w64-mingw32-objdump", "-p", velmar.exe]).stdout)}
+    assert "user32.dll" in dlls and dlls <= {"kernel32.dll", "user32.dll", "gdi32.dll", "comctl32.dll", "advapi32.dll", "msvcrt.dll"}
+    resources = run(["x86_64-w64-mingw32-windres", "-i", velmar.exe, "-O", "rc"]).stdout
+    manifests = re.findall(r"^(\S+) 24\b[^\n]*\nBEGIN\n(.*?)^END", resources, re.M | re.S)
+    assert [name for name, _ in manifests] == ["1"] and "<assembly" in manifests[0][1], manifests

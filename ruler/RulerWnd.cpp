@@ -257,10 +257,12 @@ RulerView CRulerWnd::View() const {
     view.dpi = m_dpi;
     view.lastCursor = m_tracker.LastCursor();
     view.lastColor = m_tracker.LastColor();
-    view.magnifierFactor = m_magnifySlider.IsWindow() ? m_magnifySlider.GetPos() : 1;
+    view.magnifierFactor = MagnifierFactor();
     view.monitor = MonitorAt(view.lastCursor, m_monitors);
     return view;
 }
+
+int CRulerWnd::MagnifierFactor() const { return m_magnifySlider.IsWindow() ? m_magnifySlider.GetPos() : 1; }
 
 void CRulerWnd::OnSize() {
     if (m_closeButton.IsWindow()) {
@@ -319,9 +321,9 @@ void CRulerWnd::TrackCursor() {
 void CRulerWnd::WatchMagnifier(const Rect& client) {
     const Rect pane = MagnifierPaneRect(client, m_dpi);
     if (pane.IsEmpty()) return;  // a thin ruler has no magnifier to watch
-    const RulerView view = View();
+    const Point cursor = m_tracker.LastCursor();
     const MagnifierGeometry geometry =
-        MagnifierGeometryFor(pane, view.magnifierFactor, view.lastCursor, view.monitor, view.dpi);
+        MagnifierGeometryFor(pane, MagnifierFactor(), cursor, MonitorAt(cursor, m_monitors), m_dpi);
     if (!geometry.Copies()) return;
     if (!m_capture.Grab(geometry.source) ||
         m_magnifierWatch.Changed(geometry.source, geometry.dest, m_capture.Pixels(), m_capture.PixelCount()))

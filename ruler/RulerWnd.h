@@ -60,6 +60,7 @@ private:
     void RunContextMenu(HMENU popup, Point at);
     void RunZoomDialog();
     RulerView View() const;
+    int MagnifierFactor() const;
 
     RulerSettings m_settings;
     CBitmapButton m_closeButton;

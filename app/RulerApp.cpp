@@ -7,7 +7,7 @@ CRulerApp theApp;
 }
 
 bool CRulerApp::InitInstance() {
-    auto* ruler = new CRulerWnd();
+    auto* ruler = new CRulerWnd(m_settings);
     if (!ruler->IsWindow()) {
         // Without a window there is nothing to run: end at once, leaving the stored settings
         // as they were.

@@ -1,4 +1,5 @@
 #pragma once
+#include "app/RegistrySettings.h"
 #include "platform/WinApp.h"
 
 // The application: it creates the one ruler window, which is its main window. The ruler
@@ -7,4 +8,7 @@
 class CRulerApp : public CWinApp {
 public:
     bool InitInstance() override;
+
+private:
+    CRegistrySettings m_settings;
 };

@@ -29,27 +29,38 @@ std::array<unsigned char, 4> EncodeSettingInt(std::int32_t value) {
             static_cast<unsigned char>(bits >> 16), static_cast<unsigned char>(bits >> 24)};
 }
 
-RulerSettings SettingsFromStored(std::string_view sliderText, std::string_view unitText,
-                                 std::int32_t storedZoom) {
+namespace {
+
+constexpr std::string_view kSliderShown = "1";
+constexpr std::string_view kSliderHidden = "0";
+
+// The stored names of the units; the centimetre unit is kept as "MM".
+struct UnitName {
+    RulerUnit unit;
+    std::string_view text;
+};
+constexpr UnitName kUnitNames[] = {{UnitPixel, "PIX"}, {UnitCentimetre, "MM"}, {UnitInch, "INCH"}};
+
+}  // namespace
+
+// Anything unknown keeps the default: a text compared exactly, a zoom below 1 (0 is missing)
+// would make the centimetre steps stand still or go backwards.
+RulerSettings SettingsFromStored(const StoredSettings& stored) {
     RulerSettings settings;
-    settings.alphaSliderShown = sliderText == SliderText(true);
-    for (RulerUnit unit : {UnitPixel, UnitCentimetre, UnitInch}) {
-        if (unitText == UnitText(unit)) settings.unit = unit;
+    settings.alphaSliderShown = stored.sliderShown == kSliderShown;
+    for (const UnitName& name : kUnitNames) {
+        if (stored.unit == name.text) settings.unit = name.unit;
     }
-    settings.zoom = UsableZoom(storedZoom);
+    if (stored.zoom >= 1) settings.zoom = stored.zoom;
     return settings;
 }
 
-std::string_view SliderText(bool shown) { return shown ? "1" : "0"; }
-
-std::optional<std::string_view> UnitText(RulerUnit unit) {
-    switch (unit) {
-    case UnitPixel: return "PIX";
-    case UnitCentimetre: return "MM";  // not "CM": the stored name of the centimetre unit
-    case UnitInch: return "INCH";
+StoredSettings StoredFromSettings(const RulerSettings& settings) {
+    StoredSettings stored;
+    stored.sliderShown = settings.alphaSliderShown ? kSliderShown : kSliderHidden;
+    for (const UnitName& name : kUnitNames) {
+        if (settings.unit == name.unit) stored.unit = name.text;
     }
-    return std::nullopt;
+    stored.zoom = settings.zoom;
+    return stored;
 }
-
-// 0 means missing; a negative zoom would make the centimetre steps go backwards.
-std::int32_t UsableZoom(std::int32_t zoom) { return zoom < 1 ? 100 : zoom; }

@@ -2,15 +2,14 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "ruler/RulerUnit.h"
+#include "ruler/RulerSettings.h"
 
-// How the three settings are kept as registry values, and how a stored value of any type,
-// size or content is read back safely.
+// How the settings are kept as registry values, and how a stored value of any type, size or
+// content is read back safely.
 
 // Registry value types, with the registry's own numbers.
 constexpr std::uint32_t kRegSz = 1;
@@ -31,24 +30,12 @@ std::vector<unsigned char> EncodeSettingText(std::string_view text);
 // Bytes stored for an integer: 4 bytes, low byte first.
 std::array<unsigned char, 4> EncodeSettingInt(std::int32_t value);
 
-// The persisted state of the ruler.
-struct RulerSettings {
-    RulerUnit unit = UnitPixel;
-    std::int32_t zoom = 100;
-    bool alphaSliderShown = false;
-
-    friend bool operator==(const RulerSettings& a, const RulerSettings& b) {
-        return a.unit == b.unit && a.zoom == b.zoom && a.alphaSliderShown == b.alphaSliderShown;
-    }
-    friend bool operator!=(const RulerSettings& a, const RulerSettings& b) { return !(a == b); }
+// The settings' values as the registry holds them.
+struct StoredSettings {
+    std::string sliderShown;  // "MitTransparentSlider"
+    std::string unit;         // "Einheit"; empty: not written
+    std::int32_t zoom = 0;    // "Zoom"; 0 when missing
 };
 
-// Settings from what the store read for "MitTransparentSlider", "Einheit" and "Zoom".
-RulerSettings SettingsFromStored(std::string_view sliderText, std::string_view unitText,
-                                 std::int32_t storedZoom);
-// Texts written back.
-std::string_view SliderText(bool shown);
-// "PIX", "MM" or "INCH"; nothing for a unit outside the three.
-std::optional<std::string_view> UnitText(RulerUnit unit);
-// A zoom the scale can use: below 1 (0 means missing) becomes 100.
-std::int32_t UsableZoom(std::int32_t zoom);
+RulerSettings SettingsFromStored(const StoredSettings& stored);
+StoredSettings StoredFromSettings(const RulerSettings& settings);

@@ -1,5 +1,5 @@
 #pragma once
-#include "app/SettingsCodec.h"
+#include "ruler/RulerSettings.h"
 #include "platform/Win32.h"
 
 // Marks the current settings on the context menu's popup, loaded afresh from the resources:

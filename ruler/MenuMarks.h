@@ -2,7 +2,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "app/SettingsCodec.h"
+#include "ruler/RulerSettings.h"
 
 // Rules of the ruler's context menu: which items carry a check mark, whether the "Zoom"
 // submenu can be opened, and what a chosen command does to the settings.

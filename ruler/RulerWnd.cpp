@@ -1,6 +1,5 @@
 #include "ruler/RulerWnd.h"
 
-#include "app/SettingsStore.h"
 #include "platform/DC.h"
 #include "platform/Clipboard.h"
 #include "platform/Display.h"
@@ -20,11 +19,6 @@
 #include "zoom/ZoomDlg.h"
 
 namespace {
-
-constexpr char kSection[] = "Option";
-constexpr char kSliderShownValue[] = "MitTransparentSlider";
-constexpr char kUnitValue[] = "Einheit";
-constexpr char kZoomValue[] = "Zoom";
 
 constexpr UINT_PTR TRACK_TIMER_ID = 250960;
 constexpr UINT kTrackPeriodMs = 1;
@@ -50,25 +44,12 @@ const CloseFaces& CloseFacesFor(int dpi, Point buttonSize) {
     return kCloseFaces[0];
 }
 
-RulerSettings ReadSettings() {
-    const std::string slider = ReadSettingString(kSection, kSliderShownValue);
-    const std::string unit = ReadSettingString(kSection, kUnitValue);
-    const std::int32_t zoom = ReadSettingInt(kSection, kZoomValue);
-    return SettingsFromStored(slider, unit, zoom);
-}
-
-void WriteSettings(const RulerSettings& settings) {
-    WriteSettingString(kSection, kSliderShownValue, SliderText(settings.alphaSliderShown));
-    if (const auto unit = UnitText(settings.unit)) WriteSettingString(kSection, kUnitValue, *unit);
-    WriteSettingInt(kSection, kZoomValue, settings.zoom);
-}
-
 }  // namespace
 
-CRulerWnd::CRulerWnd() : CDialog(IDD_RULER, nullptr) {
+CRulerWnd::CRulerWnd(RulerSettingsStore& store) : CDialog(IDD_RULER, nullptr), m_store(store) {
     m_monitors = MonitorRects();
     m_setLayeredWindowAttributes = m_user32.Find<SetLayeredWindowAttributesFn>("SetLayeredWindowAttributes");
-    m_settings = ReadSettings();
+    m_settings = m_store.Load();
     Create();
 }
 
@@ -77,15 +58,8 @@ CRulerWnd::CRulerWnd() : CDialog(IDD_RULER, nullptr) {
 CRulerWnd::~CRulerWnd() = default;
 
 void CRulerWnd::PostNcDestroy() {
-    SaveSettings();
+    m_store.Save(m_settings);
     delete this;
-}
-
-void CRulerWnd::SaveSettings() const noexcept {
-    try {
-        WriteSettings(m_settings);
-    } catch (...) {
-    }
 }
 
 void CRulerWnd::OnCancel() {
@@ -212,7 +186,7 @@ LRESULT CRulerWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         return OnSetCursor(static_cast<short>(LOWORD(lParam)));  // HTERROR is negative
     case WM_ENDSESSION:
         // Windows ends the process after this without destroying the window.
-        if (wParam) SaveSettings();
+        if (wParam) m_store.Save(m_settings);
         return 0;
     case WM_LBUTTONDOWN:
         OnLButtonDown(lParam);
@@ -434,7 +408,7 @@ void CRulerWnd::RunContextMenu(HMENU popup, Point at) {
     case MenuFollowUp::RunZoomDialog: RunZoomDialog(); break;
     case MenuFollowUp::None: break;
     }
-    if (m_settings != before) SaveSettings();
+    if (m_settings != before) m_store.Save(m_settings);
     if (!IsWindow()) return;  // closed while the zoom dialog was open
 
     InvalidateAll(true);

@@ -1,5 +1,4 @@
 #pragma once
-#include "app/SettingsCodec.h"
 #include "platform/Controls.h"
 #include "platform/DC.h"
 #include "platform/Dialog.h"
@@ -11,6 +10,7 @@
 #include "ruler/MagnifierWatch.h"
 #include "ruler/RulerFonts.h"
 #include "ruler/RulerPainter.h"
+#include "ruler/RulerSettings.h"
 #include "ruler/ScreenCapture.h"
 
 // The ruler: a borderless, always-on-top modeless dialog that paints its own scale and
@@ -18,8 +18,9 @@
 // at the end of the Windows session and once its window is gone; then it deletes itself.
 class CRulerWnd : public CDialog {
 public:
-    // Reads the settings and creates the window; IsWindow() tells whether that worked.
-    CRulerWnd();
+    // Reads the settings from `store` and creates the window; IsWindow() tells whether that
+    // worked. Every change goes back to `store`, which must outlive the window.
+    explicit CRulerWnd(RulerSettingsStore& store);
     ~CRulerWnd() override;
 
 protected:
@@ -52,8 +53,6 @@ private:
     void CreateMagnifierSlider();
     void CreateAlphaSlider();
     void ApplyAlpha(BYTE alpha);
-    // Writes the three settings; a failure (even running out of memory) only loses the write.
-    void SaveSettings() const noexcept;
     void TrackCursor();
     void WatchMagnifier(const Rect& client);
     RulerZone HitTestRuler() const;
@@ -62,6 +61,7 @@ private:
     RulerView View() const;
     int MagnifierFactor() const;
 
+    RulerSettingsStore& m_store;
     RulerSettings m_settings;
     CBitmapButton m_closeButton;
     CursorTracker m_tracker;  // last cursor position and colour seen

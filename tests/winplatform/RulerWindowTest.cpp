@@ -7,6 +7,7 @@
 #include <set>
 #include <string>
 
+#include "app/RegistrySettings.h"
 #include "app/SettingsStore.h"
 #include "platform/Dialog.h"
 #include "platform/Menu.h"
@@ -20,11 +21,13 @@
 
 namespace {
 
+CRegistrySettings g_registry;
+
 // The real ruler, made as the program makes it; one for all tests, since Wine without a
 // window manager takes two seconds to withdraw a window.
 class Ruler : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() { s_window = (new CRulerWnd())->GetSafeHwnd(); }
+    static void SetUpTestSuite() { s_window = (new CRulerWnd(g_registry))->GetSafeHwnd(); }
     static void TearDownTestSuite() { ::DestroyWindow(s_window); }
     static Rect ChildRect(int id) {
         RECT r{};
@@ -197,7 +200,7 @@ TEST(Settings, AStartWithoutWindowLeavesThemAloneAndTextsKeepTheirNul) {
     WriteSettingString("Option", "Einheit", "mm");
     WriteSettingInt("Option", "Zoom", -5);
     HHOOK hook = ::SetWindowsHookExW(WH_CBT, RefuseWindows, nullptr, ::GetCurrentThreadId());
-    auto* ruler = new CRulerWnd();
+    auto* ruler = new CRulerWnd(g_registry);
     ::UnhookWindowsHookEx(hook);
     EXPECT_FALSE(ruler->IsWindow());
     delete ruler;

@@ -1,0 +1,31 @@
+#include "app/RegistrySettings.h"
+
+#include "app/SettingsCodec.h"
+#include "app/SettingsStore.h"
+
+namespace {
+
+constexpr char kSection[] = "Option";
+constexpr char kSliderShownValue[] = "MitTransparentSlider";
+constexpr char kUnitValue[] = "Einheit";
+constexpr char kZoomValue[] = "Zoom";
+
+}  // namespace
+
+RulerSettings CRegistrySettings::Load() const {
+    StoredSettings stored;
+    stored.sliderShown = ReadSettingString(kSection, kSliderShownValue);
+    stored.unit = ReadSettingString(kSection, kUnitValue);
+    stored.zoom = ReadSettingInt(kSection, kZoomValue);
+    return SettingsFromStored(stored);
+}
+
+void CRegistrySettings::Save(const RulerSettings& settings) noexcept {
+    try {
+        const StoredSettings stored = StoredFromSettings(settings);
+        WriteSettingString(kSection, kSliderShownValue, stored.sliderShown);
+        if (!stored.unit.empty()) WriteSettingString(kSection, kUnitValue, stored.unit);
+        WriteSettingInt(kSection, kZoomValue, stored.zoom);
+    } catch (...) {
+    }
+}

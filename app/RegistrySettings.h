@@ -1,0 +1,9 @@
+#pragma once
+#include "ruler/RulerSettings.h"
+
+// The ruler's settings in the registry, under HKEY_CURRENT_USER\Software\zp-r\Velmar\Option.
+class CRegistrySettings : public RulerSettingsStore {
+public:
+    RulerSettings Load() const override;
+    void Save(const RulerSettings& settings) noexcept override;
+};

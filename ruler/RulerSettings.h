@@ -1,0 +1,27 @@
+#pragma once
+#include <cstdint>
+
+#include "ruler/RulerUnit.h"
+
+// What the ruler keeps between runs.
+struct RulerSettings {
+    RulerUnit unit = UnitPixel;
+    std::int32_t zoom = 100;  // calibrates the centimetre scale; always at least 1
+    bool alphaSliderShown = false;
+
+    friend bool operator==(const RulerSettings& a, const RulerSettings& b) {
+        return a.unit == b.unit && a.zoom == b.zoom && a.alphaSliderShown == b.alphaSliderShown;
+    }
+    friend bool operator!=(const RulerSettings& a, const RulerSettings& b) { return !(a == b); }
+};
+
+// Where the settings are kept. The application supplies one; the ruler reads it once and
+// hands it every change at once, so a kill or a crash loses nothing.
+class RulerSettingsStore {
+public:
+    virtual ~RulerSettingsStore() = default;
+    // The stored settings; defaults for anything missing or unreadable.
+    virtual RulerSettings Load() const = 0;
+    // A failure, even running out of memory, only loses the write.
+    virtual void Save(const RulerSettings& settings) noexcept = 0;
+};

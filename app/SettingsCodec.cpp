@@ -39,7 +39,8 @@ struct UnitName {
     RulerUnit unit;
     std::string_view text;
 };
-constexpr UnitName kUnitNames[] = {{UnitPixel, "PIX"}, {UnitCentimetre, "MM"}, {UnitInch, "INCH"}};
+constexpr UnitName kUnitNames[] = {{UnitPixel, "PIX"}, {UnitCentimetre, "MM"}, {UnitInch, "INCH"},
+                                   {UnitLogical, "DIP"}};
 
 }  // namespace
 

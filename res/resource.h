@@ -46,3 +46,4 @@
 #define ID_ZOOM_150            40014
 #define ID_ZOOM_75             40015
 #define ID_ZOOM_OTHER          40016
+#define ID_UNIT_DIP            40017

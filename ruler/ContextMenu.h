@@ -4,5 +4,5 @@
 
 // Marks the current settings on the context menu's popup, loaded afresh from the resources:
 // the check marks by command (which reaches into the "Zoom" submenu too), and the "Zoom"
-// submenu greyed by its position unless the unit is centimetres.
+// submenu greyed unless the unit is centimetres.
 void MarkContextMenu(HMENU popup, const RulerSettings& settings);

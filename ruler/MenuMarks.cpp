@@ -12,9 +12,10 @@ struct CommandValue {
     std::int32_t value;
 };
 
-constexpr std::array<CommandValue, 3> kUnitCommands{{
+constexpr std::array<CommandValue, 4> kUnitCommands{{
     {ID_UNIT_CM, UnitCentimetre},
     {ID_UNIT_PIXEL, UnitPixel},
+    {ID_UNIT_DIP, UnitLogical},
     {ID_UNIT_INCH, UnitInch},
 }};
 

@@ -7,9 +7,6 @@
 // Rules of the ruler's context menu: which items carry a check mark, whether the "Zoom"
 // submenu can be opened, and what a chosen command does to the settings.
 
-// Position of the "Zoom" submenu in the context popup.
-constexpr int kZoomMenuPosition = 5;
-
 // Command ids that carry a check mark for these settings: the unit's item (none for a unit
 // outside the three), "Transparent" while the alpha slider is shown, and the zoom's preset
 // or "andere" for every other zoom.

@@ -3,9 +3,10 @@
 #include <cstdint>
 #include <cstdio>
 
-namespace {
+#include "ruler/DpiScale.h"
+#include "ruler/ScaleSeries.h"
 
-constexpr double kInchesPerMillimetre = 0.03937007874015748;
+namespace {
 
 // Wide enough for any 32-bit integer and for "%.1f" of any offset at a resolution of at
 // least 1; snprintf cuts anything longer rather than overrun.
@@ -26,10 +27,10 @@ std::string OneDecimal(double value) {
 }
 
 // The offset in the unit's own measure: millimetres for centimetres, inches for inches.
-double InUnit(std::int32_t pixels, RulerUnit unit, int dpi) {
-    const double perUnit = unit == UnitCentimetre ? dpi * kInchesPerMillimetre : double(dpi);
-    return pixels / perUnit;
-}
+double InUnit(std::int32_t pixels, RulerUnit unit, int dpi) { return pixels / MetricsFor(unit, dpi).pixelsPerUnitX; }
+
+// Device pixels as logical pixels, rounded as the logical scale places its marks.
+std::string Logical(std::int32_t pixels, int dpi) { return Decimal(Rescaled(pixels, dpi, kBaseDpi)); }
 
 // Modulo 2^32, as the window system's own 32-bit subtraction gives it.
 std::int32_t Wrapped(std::int64_t value) { return static_cast<std::int32_t>(value); }
@@ -51,6 +52,8 @@ std::vector<std::string> PositionLines(Point cursor, Point windowOrigin, RulerUn
     switch (unit) {
     case UnitPixel:
         return {Decimal(cursor.x), Decimal(cursor.y)};
+    case UnitLogical:
+        return {Logical(offset.x, dpi), Logical(offset.y, dpi), Decimal(offset.x)};
     case UnitCentimetre:
     case UnitInch:
         return {OneDecimal(InUnit(offset.x, unit, dpi)), OneDecimal(InUnit(offset.y, unit, dpi)),
@@ -64,6 +67,8 @@ std::string DistanceText(Point cursor, Point windowOrigin, RulerUnit unit, int d
     switch (unit) {
     case UnitPixel:
         return Decimal(dx);
+    case UnitLogical:
+        return Logical(dx, dpi);
     case UnitCentimetre:
     case UnitInch:
         return OneDecimal(InUnit(dx, unit, dpi));

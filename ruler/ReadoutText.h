@@ -16,12 +16,13 @@
 Point CursorOffset(Point cursor, Point windowOrigin);
 
 // Lines of the position readout, top to bottom. Pixels: the absolute screen x and y.
+// Logical pixels: x and y offsets in whole logical pixels, then x in device pixels.
 // Centimetres and inches: x and y in millimetres or inches with one decimal, then x in
-// pixels. No lines for a unit outside the three.
+// pixels. No lines for an unknown unit.
 std::vector<std::string> PositionLines(Point cursor, Point windowOrigin, RulerUnit unit, int dpi);
 
-// The distance readout: the cursor's x offset in the unit (pixels, or millimetres or inches
-// with one decimal); empty for a unit outside the three.
+// The distance readout: the cursor's x offset in the unit (pixels, logical pixels rounded
+// halves away from zero, or millimetres or inches with one decimal); empty for an unknown unit.
 std::string DistanceText(Point cursor, Point windowOrigin, RulerUnit unit, int dpi);
 
 // The colour readout: red, green and blue as "%03d-%03d-%03d" and as "%02X-%02X-%02X".

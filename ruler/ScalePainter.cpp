@@ -57,6 +57,7 @@ struct Run {
     const ScaleSeries& series;
     RulerUnit unit;
     std::int32_t zoom;
+    const UnitMetrics& metrics;
     int tickLength;
     Boxes boxes;
 
@@ -105,7 +106,7 @@ void DrawAcross(const Run& run, const Rect& a, double pixelsPerUnit) {
     int marks = 0;
     // q accumulates by addition; a product k * step rounds differently and moves some marks.
     for (double q = 0.0; extent > q && marks < kMaxMarksPerRun; q += run.series.step, ++marks) {
-        const double position = std::trunc(q * pixelsPerUnit);
+        const double position = MarkOffset(q, pixelsPerUnit, run.metrics);
         if (IsPast(run, position, farEdge)) break;
         const int x = static_cast<int>(position);
         run.VerticalLine(x, a.bottom - len, a.bottom);
@@ -135,7 +136,7 @@ void DrawDown(const Run& run, const Rect& a, double pixelsPerUnit) {
     // Starting at q = step, the loop condition also demands an extent above the step.
     for (double q = run.series.step; extent > q && marks < kMaxMarksPerRun;
          q += run.series.step, ++marks) {
-        const double position = std::trunc(q * pixelsPerUnit);
+        const double position = MarkOffset(q, pixelsPerUnit, run.metrics);
         if (IsPast(run, position, farEdge)) break;
         const int y = static_cast<int>(position);
         run.HorizontalLine(y, a.left, a.left + len);
@@ -158,7 +159,7 @@ void DrawDown(const Run& run, const Rect& a, double pixelsPerUnit) {
 void DrawScale(Canvas& canvas, const Rect& area, const ScaleSeries& series, RulerUnit unit,
                std::int32_t zoom, const UnitMetrics& metrics, int dpi) {
     if (!IsDrawable(area, series, metrics)) return;
-    const Run run{canvas, canvas.ClipBox(), series, unit, zoom, Scaled(series.tickLength, dpi), Boxes(dpi)};
+    const Run run{canvas, canvas.ClipBox(), series, unit, zoom, metrics, Scaled(series.tickLength, dpi), Boxes(dpi)};
     DrawAcross(run, area, metrics.pixelsPerUnitX);
     DrawDown(run, area, metrics.pixelsPerUnitY);
 }

@@ -1,6 +1,7 @@
 #include "ruler/ScaleSeries.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "ruler/DpiScale.h"
 
@@ -27,6 +28,8 @@ std::vector<ScaleSeries> SeriesFor(RulerUnit unit, std::int32_t zoom, int dpi) {
     }
     case UnitInch:
         return {{0.125, 3, false}, {0.25, 5, false}, {0.5, 8, false}, {1.0, 10, true}};
+    case UnitLogical:
+        return {{5, 3, false}, {10, 5, false}, {50, 8, false}, {100, 10, true}};
     }
     return {};
 }
@@ -37,8 +40,20 @@ UnitMetrics MetricsFor(RulerUnit unit, int dpi) {
         return {dpi * kInchesPerMillimetre, dpi * kInchesPerMillimetre};
     case UnitInch:
         return {static_cast<double>(dpi), static_cast<double>(dpi)};
+    case UnitLogical: {
+        const double perLogical = static_cast<double>(dpi) / kBaseDpi;
+        return {perLogical, perLogical, dpi};
+    }
     case UnitPixel:
         break;
     }
     return {1.0, 1.0};
+}
+
+double MarkOffset(double q, double pixelsPerUnit, const UnitMetrics& metrics) {
+    // The marks of logical pixels fall on whole numbers; beyond the int range they are past
+    // any edge anyway.
+    if (metrics.logicalDpi > 0 && std::abs(q) < 1e9)
+        return Rescaled(static_cast<int>(q), kBaseDpi, metrics.logicalDpi);
+    return std::trunc(q * pixelsPerUnit);
 }

@@ -1,5 +1,5 @@
 """The ruler at 150 % display scaling (144 dpi): the 96-dpi ruler scaled, still measuring device pixels."""
-from test_menu_and_dialog import marks
+from test_menu_and_dialog import IN_LOGICAL, choose, marks
 from winebench import BACKGROUND, BLACK, IDCANCEL, Screenshot, child, move_mouse, wait_for, wait_for_pixel
 
 
@@ -37,3 +37,18 @@ def test_at_150_percent_ticks_fall_on_device_pixels_and_everything_else_is_scale
     velmar.store({"Einheit": ("REG_SZ", "INCH")})
     velmar.start()
     marks(velmar, tmp_path, {143: 0, 144: scaled(10) - 1, 145: 0}, "the inch tick at device pixel 144, 15 long")
+
+
+def test_logical_pixels_at_150_percent_count_what_applications_call_a_pixel(velmar, tmp_path):
+    velmar.prefix.set_dpi(144)
+    left, top = velmar.start()["rect"][:2]
+    choose(velmar, *IN_LOGICAL)
+    wait_for(velmar.saved, lambda saved: saved["Einheit"] == ("REG_SZ", "DIP"), "the logical unit to be stored")
+    # Marks every 5 logical pixels at round(q x 1.5): the long ones every 150 device pixels.
+    long_tick, short_tick = scaled(10) - 1, scaled(3) - 1
+    marks(velmar, tmp_path, {0: long_tick, 8: short_tick, 149: 0, 150: long_tick, 151: 0, 300: long_tick, 450: long_tick},
+          "logical pixel ticks at 144 dpi")
+    number = velmar.ask("text", 144, "240")["rows"]
+    move_mouse(left + 360, top + 120)  # 360 device pixels right of the zero edge
+    wait_for(lambda: Screenshot(tmp_path / "s.ppm"), lambda shot: shot.ink(left + scaled(45), top + scaled(14), number) == number,
+             "the distance readout to show 240")

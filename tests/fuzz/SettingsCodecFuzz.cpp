@@ -17,7 +17,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* input, std::size_t siz
     const auto storedInt = EncodeSettingInt(value);
     if (text.size() >= size || text.find('\0') != std::string::npos || std::memcmp(text.data(), input + 1, text.size()) != 0 ||
         (value != 0 && (input[0] != kRegDword || size != 5)) || settings.zoom < 1 || settings.unit < UnitPixel ||
-        settings.unit > UnitInch || settings.alphaSliderShown != (text == "1") ||
+        settings.unit > UnitLogical || settings.alphaSliderShown != (text == "1") ||
         DecodeSettingText(kRegSz, storedText.data(), storedText.size()) != text ||
         DecodeSettingInt(kRegDword, storedInt.data(), storedInt.size()) != value)
         std::abort();

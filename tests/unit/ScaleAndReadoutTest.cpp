@@ -12,6 +12,7 @@
 
 #include "ruler/Canvas.h"
 #include "ruler/CursorTracking.h"
+#include "ruler/DpiScale.h"
 #include "ruler/ReadoutText.h"
 #include "ruler/RulerLayout.h"
 #include "ruler/ScalePainter.h"
@@ -144,6 +145,33 @@ TEST(DrawScale, FollowsTheResolution) {
     EXPECT_EQ(Ticks(pixels).at(100), 12);
 }
 
+// Logical pixels: marks every 5, 10, 50 and 100 logical pixels, each at round(q × dpi / 96)
+// device pixels with the pixel unit's tick lengths, numbered every 100; at 96 dpi exactly the
+// pixel unit's scale. The mouse on a mark reads that mark's value.
+TEST(DrawScale, LogicalPixelsStandWhereTheirReadoutsSayAtEveryResolution) {
+    const Rect client{0, 0, 1000, 120};
+    EXPECT_EQ(DrawRuler(client, UnitLogical), DrawRuler(client, UnitPixel));
+    for (const int dpi : {96, 120, 144, 192}) {
+        const std::vector<Call> calls = DrawRuler({0, 0, 1000, Scaled(120, dpi)}, UnitLogical, 100, kAll, dpi);
+        std::map<int, int> ticks, expected;
+        for (const auto& [x, length] : Ticks(calls)) ticks[x] = x <= 1000 ? length : 0;
+        for (int q = 0; Rescaled(q, 96, dpi) <= 1000; q += 5) {
+            const int x = Rescaled(q, 96, dpi);
+            expected[x] = Scaled(q % 100 == 0 ? 10 : q % 50 == 0 ? 8 : q % 10 == 0 ? 5 : 3, dpi);
+            EXPECT_EQ(DistanceText({x, 7}, {0, 0}, UnitLogical, dpi), std::to_string(q)) << dpi;
+        }
+        for (auto& [x, length] : ticks) length = x <= 1000 ? length : expected[x];
+        EXPECT_EQ(ticks, expected) << dpi;
+        std::vector<std::string> numbers;  // along the top and bottom, centred on their marks
+        for (const auto& [text, box] : TextsOf(calls)) {
+            if (box.Height() != Scaled(20, dpi)) continue;
+            numbers.push_back(text);
+            EXPECT_EQ(box.left + box.Width() / 2, Rescaled(std::stoi(text), 96, dpi)) << dpi;
+        }
+        EXPECT_EQ(std::vector<std::string>(numbers.begin(), numbers.begin() + 4), (std::vector<std::string>{"0", "0", "100", "100"})) << dpi;
+    }
+}
+
 // Pixels show absolute screen coordinates and measure the distance from the ruler's left
 // edge; millimetres and inches use the resolution alone, never the zoom; a negative offset
 // that rounds to zero keeps its sign. The colour's fourth byte is ignored.
@@ -153,6 +181,8 @@ TEST(ReadoutText, PositionDistanceAndColourTexts) {
         {UnitInch, {148, 392}, {100, 200}, 96, {"0.5", "2.0", "48"}, "0.5"}, {UnitInch, {-4, -1}, {0, 0}, 96, {"-0.0", "-0.0", "-4"}, "-0.0"},
         {UnitInch, {244, 488}, {100, 200}, 144, {"1.0", "2.0", "144"}, "1.0"},
         {UnitCentimetre, {100, 45}, {0, 0}, 96, {"26.5", "11.9", "100"}, "26.5"},
+        {UnitLogical, {460, 200}, {100, 100}, 144, {"240", "67", "360"}, "240"},  // logical pixels round
+        {UnitLogical, {-3, -1}, {0, 0}, 192, {"-2", "-1", "-3"}, "-2"}, {UnitLogical, {3, 1}, {0, 0}, 192, {"2", "1", "3"}, "2"},
         {UnitCentimetre, {-2147483647 - 1, 0}, {1, 0}, 96, {"568188381.6", "0.0", "2147483647"}, "568188381.6"},
     };
     for (const auto& c : cases) {

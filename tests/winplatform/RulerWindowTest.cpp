@@ -81,15 +81,16 @@ TEST_F(Ruler, ReadoutTextsKeepClearOfTheNextPaneAndTheSwatch) {
 TEST_F(Ruler, ContextMenuMarksTheSettings) {
     const std::pair<RulerSettings, std::set<int>> cases[] = {{{UnitInch, 120, true}, {ID_UNIT_INCH, ID_TRANSPARENT, ID_ZOOM_120}},
                                                              {{UnitCentimetre, 110, false}, {ID_UNIT_CM, ID_ZOOM_OTHER}},
-                                                             {{UnitPixel, 75, false}, {ID_UNIT_PIXEL, ID_ZOOM_75}}};
+                                                             {{UnitPixel, 75, false}, {ID_UNIT_PIXEL, ID_ZOOM_75}},
+                                                             {{UnitLogical, 100, false}, {ID_UNIT_DIP, ID_ZOOM_100}}};
     for (const auto& [settings, checked] : cases) {
         const CMenu menu(IDR_RULER_MENU);
         HMENU popup = menu.GetSubMenu(0);
         MarkContextMenu(popup, settings);
-        for (int id = ID_UNIT_CM; id <= ID_ZOOM_OTHER; ++id)
+        for (int id = ID_UNIT_CM; id <= ID_UNIT_DIP; ++id)
             EXPECT_EQ((::GetMenuState(popup, id, MF_BYCOMMAND) & MF_CHECKED) != 0, checked.count(id) > 0) << id;
-        for (int position : {0, 1, 2, 4, 5})  // 3 is the separator
-            EXPECT_EQ((::GetMenuState(popup, position, MF_BYPOSITION) & MF_GRAYED) != 0, position == 5 && settings.unit != UnitCentimetre);
+        for (int position : {0, 1, 2, 3, 5, 6})  // 4 is the separator, 6 the "Zoom" submenu
+            EXPECT_EQ((::GetMenuState(popup, position, MF_BYPOSITION) & MF_GRAYED) != 0, position == 6 && settings.unit != UnitCentimetre);
     }
 }
 

@@ -1,6 +1,7 @@
 #include "ruler/ColorFormats.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 
 namespace {
@@ -45,6 +46,17 @@ Hsl HslOf(Channels c) {
     return {hue, saturation, lightness};
 }
 
+// A channel's share of full light, as WCAG 2 linearises sRGB (with its 0.03928).
+double Linear(int channel) {
+    const double c = channel / double(kFull);
+    return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+}
+
+double RelativeLuminance(Color color) {
+    const Channels c = ChannelsOf(color);
+    return 0.2126 * Linear(c.red) + 0.7152 * Linear(c.green) + 0.0722 * Linear(c.blue);
+}
+
 }  // namespace
 
 std::string ColorText(Color color, ColorFormat format) {
@@ -69,5 +81,20 @@ std::string ColorText(Color color, ColorFormat format) {
         break;
     }
     std::snprintf(text, sizeof text, "#%02X%02X%02X", c.red, c.green, c.blue);
+    return text;
+}
+
+double ContrastRatio(Color a, Color b) {
+    const double la = RelativeLuminance(a), lb = RelativeLuminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+std::string ContrastText(double ratio) {
+    // Colours give 1 to 21; the bound keeps the text short and the hundredths exact.
+    if (!(ratio >= 0 && ratio < 1e9)) return "?:1";
+    // A billionth of a hundredth absorbs the division's error: black and white stay 21.00.
+    const long long hundredths = static_cast<long long>(std::floor(ratio * 100 + 1e-9));
+    TextBuffer text;
+    std::snprintf(text, sizeof text, "%lld.%02lld:1", hundredths / 100, hundredths % 100);
     return text;
 }

@@ -12,3 +12,10 @@ enum class ColorFormat { Hex, HexBare, Rgb, Hsl, Decimal };
 // and saturation 0%. The fourth byte is ignored; a format outside the five gives the "#RRGGBB".
 std::string ColorText(Color color, ColorFormat format);
 
+// The WCAG 2 contrast ratio of two colours, from 1 (equally light) to 21 (black and white);
+// the order of the two does not matter. The fourth bytes are ignored.
+double ContrastRatio(Color a, Color b);
+
+// The ratio cut, not rounded, to two decimals, as "4.47:1": a ratio just below a threshold
+// never reads as reaching it. Anything that is not a number from 0 up to a billion reads "?:1".
+std::string ContrastText(double ratio);

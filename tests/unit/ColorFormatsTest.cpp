@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <limits>
 #include <utility>
 #include <vector>
 
@@ -69,6 +71,34 @@ TEST(ColorText, HslMatchesExactFractions) {
                 if (!right) wrong.push_back(Rgb(r, g, b));
             }
     EXPECT_EQ(wrong, std::vector<Color>{});
+}
+
+// WCAG 2 ratios in either order, cut to two decimals: the pairs just below 4.5 and 7
+// (4.4999999, 6.9999995) read below them, where rounding would have them pass.
+TEST(Contrast, RatioOfTwoColoursCut) {
+    const struct { Color a, b; const char* text; } cases[] = {
+        {0xFF000000, 0x12FFFFFF, "21.00:1"}, {Rgb(51, 102, 204), Rgb(51, 102, 204), "1.00:1"},
+        {Rgb(0x77, 0x77, 0x77), kWhite, "4.47:1"}, {Rgb(0x76, 0x76, 0x76), kWhite, "4.54:1"},  // 4.478, 4.542
+        {Rgb(0x45, 0x83, 0x01), kBlack, "4.49:1"}, {Rgb(0x7C, 0x72, 0x90), kWhite, "4.50:1"},  // 4.4999999, 4.5000006
+        {Rgb(0xE9, 0x69, 0xA1), kBlack, "6.99:1"}, {Rgb(0x33, 0x64, 0x2C), kWhite, "7.00:1"},  // 6.9999995, 7.0000003
+        {Rgb(0x5A, 0x5A, 0x5A), kWhite, "6.89:1"}, {Rgb(0x59, 0x59, 0x59), kWhite, "7.00:1"},  // 6.897, 7.005
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(ContrastText(ContrastRatio(c.a, c.b)), c.text) << std::hex << c.a;
+        EXPECT_EQ(ContrastRatio(c.a, c.b), ContrastRatio(c.b, c.a)) << std::hex << c.a;
+    }
+}
+
+// Any double gives a short text: the double just below 21 still reads 21.00, and what no two
+// colours give reads "?:1".
+TEST(Contrast, TextOfAnyNumber) {
+    constexpr double kInfinity = std::numeric_limits<double>::infinity();
+    const std::pair<double, const char*> cases[] = {
+        {std::nextafter(21.0, 0.0), "21.00:1"}, {4.4999999, "4.49:1"}, {4.5, "4.50:1"}, {0.0, "0.00:1"},
+        {999999999.99, "999999999.99:1"}, {1e9, "?:1"}, {-0.001, "?:1"}, {kInfinity, "?:1"},
+        {-kInfinity, "?:1"}, {std::nan(""), "?:1"}, {std::numeric_limits<double>::max(), "?:1"},
+    };
+    for (const auto& [ratio, text] : cases) EXPECT_EQ(ContrastText(ratio), text) << ratio;
 }
 
 }  // namespace

@@ -1,7 +1,6 @@
 #include <benchmark/benchmark.h>
 
 #include "ruler/Canvas.h"
-#include "ruler/RulerLayout.h"
 #include "ruler/RulerPainter.h"
 
 namespace {
@@ -16,12 +15,14 @@ public:
     Rect ClipBox() const override { return m_clip; }
     void SelectPen(Color) override { ++m_operations; }
     void Line(Point, Point) override { ++m_operations; }
-    void SelectFont(Font) override { ++m_operations; }
+    // Every character as wide as a digit of the 8-point font.
+    int TextWidth(std::string_view text) const override { return 6 * static_cast<int>(text.size()); }
+    int TextHeight() const override { return 13; }
     void SelectTextColor(Color) override { ++m_operations; }
     void TextCentred(const Rect&, std::string_view) override { ++m_operations; }
     void TextAt(Point, std::string_view) override { ++m_operations; }
     void Fill(const Rect&, Color) override { ++m_operations; }
-    void StretchFromScreen(const Rect&, const Rect&) override { ++m_operations; }
+    void StretchFromScreen(const Rect&, const Rect&, const Rect&) override { ++m_operations; }
 
 private:
     Rect m_clip;
@@ -32,10 +33,11 @@ private:
 RulerView WideRuler(const benchmark::State& state) {
     RulerView view;
     view.client = {0, 0, 1000, 200};
-    view.window = {100, 300, 1100, 500};
     view.unit = static_cast<RulerUnit>(state.range(0));
     view.lastCursor = {640, 410};
-    view.lastColor = 0x00336699;
+    view.color = 0x00336699;
+    view.texts = ReadoutTextsFor({view.lastCursor, {100, 300}, view.color}, view.unit, 96, false, std::nullopt);
+    view.layout = LayoutPanes(view.client, 96, MeasureReadouts(CountingCanvas(view.client), view.unit, 96));
     view.monitor = {0, 0, 1920, 1080};
     return view;
 }
@@ -63,10 +65,10 @@ void BM_PaintFull(benchmark::State& state) {
 // The repaint every timer tick asks for: the magnifier's inside only.
 void BM_PaintTick(benchmark::State& state) {
     const RulerView view = WideRuler(state);
-    PaintRepeatedly(state, view, MagnifierInterior(view.client, 96), "ops_tick");
+    PaintRepeatedly(state, view, view.layout.MagnifierInterior(), "ops_tick");
 }
 
-BENCHMARK(BM_PaintFull)->ArgName("unit")->DenseRange(UnitPixel, UnitInch);
-BENCHMARK(BM_PaintTick)->ArgName("unit")->DenseRange(UnitPixel, UnitInch);
+BENCHMARK(BM_PaintFull)->ArgName("unit")->DenseRange(UnitPixel, UnitLogical);
+BENCHMARK(BM_PaintTick)->ArgName("unit")->DenseRange(UnitPixel, UnitLogical);
 
 }  // namespace

@@ -12,13 +12,14 @@
 #include "ruler/MagnifierGeometry.h"
 #include "ruler/MagnifierWatch.h"
 #include "ruler/Monitors.h"
-#include "ruler/RulerLayout.h"
+#include "ruler/PaneLayout.h"
+#include "ruler/RulerFonts.h"
 #include "ruler/ScreenCapture.h"
 
 namespace {
 
 struct Yardstick {
-    Rect client;
+    Rect pane;  // the magnifier's, on a ruler of the given size
     int dpi = 96;
     std::vector<Rect> monitors = MonitorRects();
     CScreenCapture capture;
@@ -29,7 +30,7 @@ struct Yardstick {
         if (!::GetCursorPos(&cursor)) return;
         const Point at = FromPOINT(cursor);
         const MagnifierGeometry geometry =
-            MagnifierGeometryFor(MagnifierPaneRect(client, dpi), 2, at, MonitorAt(at, monitors), dpi);
+            MagnifierGeometryFor(pane, 2, at, MonitorAt(at, monitors), dpi);
         if (geometry.Copies() && capture.Grab(geometry.source))
             watch.Changed(geometry.source, geometry.dest, capture.Pixels(), capture.PixelCount());
     }
@@ -45,8 +46,11 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     if (__argc != 3) return 1;
     ::SetProcessDPIAware();
     Yardstick yardstick;
-    yardstick.client = {0, 0, _wtoi(__wargv[1]), _wtoi(__wargv[2])};
     yardstick.dpi = WindowDpi(nullptr);
+    CRulerFonts fonts;  // near enough the ruler's own for the magnifier's place
+    fonts.Make(static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT)), yardstick.dpi);
+    const Rect client{0, 0, _wtoi(__wargv[1]), _wtoi(__wargv[2])};
+    yardstick.pane = LayoutPanes(client, yardstick.dpi, fonts.Measure(UnitPixel, yardstick.dpi)).magnifier;
     g_yardstick = &yardstick;
     ::SetTimer(nullptr, 0, 1, OnTimer);
     MSG message;

@@ -29,6 +29,12 @@ bool CBitmapButton::LoadBitmaps(int normalId, int pressedId) {
     return static_cast<bool>(m_normal);
 }
 
+Point CBitmapButton::FaceSize() const {
+    BITMAP face{};
+    if (!m_normal || !::GetObjectW(m_normal.GetSafeHandle(), sizeof face, &face)) return {};
+    return {face.bmWidth, face.bmHeight};
+}
+
 bool CBitmapButton::SubclassDlgItem(int id, HWND parent) {
     if (!Attach(parent, id)) return false;
     Register();

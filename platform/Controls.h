@@ -23,6 +23,8 @@ class CBitmapButton : public COwnerDrawn {
 public:
     // Loads the faces from the program's bitmaps; 0 leaves a face out.
     bool LoadBitmaps(int normalId, int pressedId);
+    // The normal face's size; 0 by 0 without one.
+    Point FaceSize() const;
     // Takes over the owner-drawn button `id` of `parent`.
     bool SubclassDlgItem(int id, HWND parent);
     void DrawItem(const DRAWITEMSTRUCT& item) override;

@@ -55,8 +55,9 @@ BOOL CDialog::InitDialog(HWND window) {
         const Rect before = GetWindowRect();
         const BOOL result = OnInitDialog();
         // Like the framework, a dialog whose initialisation left it where its template put
-        // it is centred: over its owner, or in the work area when it has none.
-        if (IsWindow() && GetWindowRect() == before) CenterWindow();
+        // it (it may have grown) is centred: over its owner, or in the work area when it has none.
+        const Rect after = GetWindowRect();
+        if (IsWindow() && after.left == before.left && after.top == before.top) CenterWindow();
         return static_cast<LRESULT>(result);
     }));
 }

@@ -68,3 +68,19 @@ private:
     HDC m_dc;
     HGDIOBJ m_previous;
 };
+
+// A device context's state (its clip region, modes and selections), given back at the end of a
+// scope, also when the scope ends by an exception.
+class CSavedState {
+public:
+    explicit CSavedState(HDC dc) : m_dc(dc), m_saved(::SaveDC(dc)) {}
+    ~CSavedState() {
+        if (m_saved) ::RestoreDC(m_dc, m_saved);
+    }
+    CSavedState(const CSavedState&) = delete;
+    CSavedState& operator=(const CSavedState&) = delete;
+
+private:
+    HDC m_dc;
+    int m_saved;
+};

@@ -15,10 +15,7 @@ struct Channels {
     int red, green, blue;
 };
 
-// Red, green and blue; the fourth byte is ignored.
-Channels ChannelsOf(Color color) {
-    return {int(color & 0xFFu), int((color >> 8) & 0xFFu), int((color >> 16) & 0xFFu)};
-}
+Channels ChannelsOf(Color color) { return {int(RedOf(color)), int(GreenOf(color)), int(BlueOf(color))}; }
 
 struct Hsl {
     int hue, saturation, lightness;

@@ -1,34 +1,21 @@
 #include "ruler/CursorTracking.h"
 
-#include "ruler/ReadoutText.h"
-#include "ruler/RulerLayout.h"
-
-CursorTick CursorTracker::OnSample(std::optional<Point> cursor, const ReadoutContext& context) {
-    CursorTick tick;
-    if (cursor && *cursor != m_lastCursor) {
-        m_lastCursor = *cursor;
-        tick.sampleColor = true;
-    } else if (m_lastContext == context) {
-        return tick;  // at rest: nothing to format or compare
-    }
-    m_lastContext = context;
-    auto position = PositionLines(m_lastCursor, context.windowOrigin, context.unit, context.dpi);
-    if (position != m_positionLines) {
-        m_positionLines = std::move(position);
-        tick.panes.push_back({PositionPaneRect(context.client, context.dpi), true});
-    }
-    auto distance = DistanceText(m_lastCursor, context.windowOrigin, context.unit, context.dpi);
-    if (distance != m_distance) {
-        m_distance = std::move(distance);
-        tick.panes.push_back({DistancePaneRect(context.client, context.dpi), true});
-    }
-    return tick;
+bool CursorTracker::OnCursor(std::optional<Point> cursor) {
+    if (!cursor || *cursor == m_lastCursor) return false;
+    m_lastCursor = *cursor;
+    return true;
 }
 
-std::optional<Invalidation> CursorTracker::OnColor(Color sampled, const Rect& client, int dpi) {
-    if (sampled == m_lastColor) {
-        return std::nullopt;
-    }
-    m_lastColor = sampled;
-    return Invalidation{ColorPaneRect(client, dpi), true};
+std::vector<Rect> CursorTracker::OnTexts(const ReadoutTexts& texts, const PaneLayout& layout) {
+    std::vector<Rect> changed;
+    const auto repaint = [&](bool differs, const Rect& box) {
+        if ((!m_texts || differs) && !box.IsEmpty()) changed.push_back(box);
+    };
+    repaint(m_texts && m_texts->distance != texts.distance, layout.distance.box);
+    repaint(m_texts && m_texts->position != texts.position, layout.position.box);
+    // The colour box grown by the contrast's line: the line comes and goes with the reference.
+    const Rect& color = layout.colorWithContrast.box.IsEmpty() ? layout.color.box : layout.colorWithContrast.box;
+    repaint(m_texts && (m_texts->color != texts.color || m_texts->contrast != texts.contrast), color);
+    m_texts = texts;
+    return changed;
 }

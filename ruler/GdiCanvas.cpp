@@ -1,13 +1,15 @@
 #include "ruler/GdiCanvas.h"
 
-CGdiCanvas::CGdiCanvas(CDC& dc, HFONT dialogFont, HFONT symbolFont, const CScreenCapture* capture)
+CGdiCanvas::CGdiCanvas(CDC& dc, HFONT font, const CScreenCapture* capture)
     : m_dc(dc.GetSafeHdc()),
-      m_dialogFont(dialogFont),
-      m_symbolFont(symbolFont),
       m_capture(capture),
       m_originalPen(::GetCurrentObject(m_dc, OBJ_PEN)),
       m_originalFont(::GetCurrentObject(m_dc, OBJ_FONT)),
-      m_originalBkMode(::SetBkMode(m_dc, TRANSPARENT)) {}
+      m_originalBkMode(::SetBkMode(m_dc, TRANSPARENT)) {
+    if (font) ::SelectObject(m_dc, font);
+    TEXTMETRICW metrics{};
+    if (::GetTextMetricsW(m_dc, &metrics)) m_textHeight = metrics.tmHeight;
+}
 
 CGdiCanvas::~CGdiCanvas() {
     ::SetBkMode(m_dc, m_originalBkMode);
@@ -37,17 +39,18 @@ void CGdiCanvas::Line(Point from, Point to) {
     ::LineTo(m_dc, to.x, to.y);
 }
 
-void CGdiCanvas::SelectFont(Font font) {
-    HFONT chosen = font == Font::Symbol ? m_symbolFont : m_dialogFont;
-    if (chosen) ::SelectObject(m_dc, chosen);
-}
-
 void CGdiCanvas::SelectTextColor(Color color) { ::SetTextColor(m_dc, color); }
 
 void CGdiCanvas::TextCentred(const Rect& box, std::string_view text) {
     if (box.IsEmpty()) return;
     RECT r = ToRECT(box);
     ::DrawTextA(m_dc, text.data(), static_cast<int>(text.size()), &r, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+}
+
+int CGdiCanvas::TextWidth(std::string_view text) const {
+    SIZE size{};
+    ::GetTextExtentPoint32A(m_dc, text.data(), static_cast<int>(text.size()), &size);
+    return size.cx;
 }
 
 void CGdiCanvas::TextAt(Point at, std::string_view text) {
@@ -60,14 +63,16 @@ void CGdiCanvas::Fill(const Rect& box, Color color) {
     ::FillRect(m_dc, &r, brush.GetSafeHandle());
 }
 
-void CGdiCanvas::StretchFromScreen(const Rect& dest, const Rect& source) {
+void CGdiCanvas::StretchFromScreen(const Rect& dest, const Rect& source, const Rect& within) {
+    const CSavedState saved(m_dc);
+    ::IntersectClipRect(m_dc, within.left, within.top, within.right, within.bottom);
     ::SetStretchBltMode(m_dc, COLORONCOLOR);
     if (m_capture && m_capture->Holds(source)) {
         ::StretchBlt(m_dc, dest.left, dest.top, dest.Width(), dest.Height(), m_capture->GetSafeHdc(), 0, 0,
                      source.Width(), source.Height(), SRCCOPY);
-        return;
+    } else {
+        const CClientDC screen(nullptr);
+        ::StretchBlt(m_dc, dest.left, dest.top, dest.Width(), dest.Height(), screen.GetSafeHdc(), source.left,
+                     source.top, source.Width(), source.Height(), SRCCOPY);
     }
-    const CClientDC screen(nullptr);
-    ::StretchBlt(m_dc, dest.left, dest.top, dest.Width(), dest.Height(), screen.GetSafeHdc(), source.left,
-                 source.top, source.Width(), source.Height(), SRCCOPY);
 }

@@ -13,19 +13,18 @@ Rect ClampedRect(std::int64_t left, std::int64_t top, std::int64_t right, std::i
     return {ClampToInt(left), ClampToInt(top), ClampToInt(right), ClampToInt(bottom)};
 }
 
-// Centre of the capture along one axis: the cursor, moved in so that a source of half size
-// `half` stays on a monitor from `first` to `last` (both included). The lower bound is tested
-// first, so a source wider than the monitor is centred at first + half for a cursor below it
-// and at last - half otherwise.
-std::int64_t CaptureCentre(std::int64_t cursor, std::int64_t half, std::int64_t first, std::int64_t last) {
-    if (cursor < first + half) {
-        return first + half;
-    }
-    if (cursor > last - half) {
-        return last - half;
-    }
-    return cursor;
+// The first pixel of a source `size` pixels long around `cursor` along one axis: the cursor in
+// its middle, moved in to stay on a monitor from `first` to `last` (both included). The lower
+// bound is tested first, so a source longer than the monitor starts at `first` for a cursor in
+// its first half and ends at `last` otherwise.
+std::int64_t SourceStart(std::int64_t cursor, std::int64_t size, std::int64_t first, std::int64_t last) {
+    const std::int64_t start = cursor - size / 2;
+    if (start < first) return first;
+    return std::min(start, last + 1 - size);
 }
+
+// Blocks of `f` pixels that cover `length` pixels: the last one may be cut.
+std::int64_t Blocks(std::int64_t length, std::int64_t f) { return (length + f - 1) / f; }
 
 }  // namespace
 
@@ -47,14 +46,17 @@ MagnifierGeometry MagnifierGeometryFor(const Rect& pane, int factor, Point curso
     if (w <= 0 || h <= 0) {
         return geometry;
     }
-    // One more than fits, so that the f-pixel blocks fill the image completely.
-    const std::int64_t sw = w / f + 1;
-    const std::int64_t sh = h / f + 1;
-    const std::int64_t hw = sw / 2;
-    const std::int64_t hh = sh / 2;
-    const std::int64_t sx = CaptureCentre(cursor.x, hw, monitor.left, std::int64_t{monitor.right} - 1) - hw;
-    const std::int64_t sy = CaptureCentre(cursor.y, hh, monitor.top, std::int64_t{monitor.bottom} - 1) - hh;
+    // As many pixels as the image shows, the last column and row perhaps cut.
+    const std::int64_t sw = Blocks(w, f);
+    const std::int64_t sh = Blocks(h, f);
+    const std::int64_t sx = SourceStart(cursor.x, sw, monitor.left, std::int64_t{monitor.right} - 1);
+    const std::int64_t sy = SourceStart(cursor.y, sh, monitor.top, std::int64_t{monitor.bottom} - 1);
     geometry.source = ClampedRect(sx, sy, sx + sw, sy + sh);
     geometry.dest = ClampedRect(l, t, l + sw * f, t + sh * f);
+    // The cursor's pixel is the source's middle one unless the monitor's edge held the source.
+    const std::int64_t left = l + std::clamp<std::int64_t>(cursor.x - sx, 0, sw - 1) * f;
+    const std::int64_t top = t + std::clamp<std::int64_t>(cursor.y - sy, 0, sh - 1) * f;
+    geometry.cursorBlock = ClampedRect(left, top, left + f, top + f);
+    geometry.crosshair = {ClampToInt(std::min(left + f / 2, l + w - 1)), ClampToInt(std::min(top + f / 2, t + h - 1))};
     return geometry;
 }

@@ -9,8 +9,10 @@ constexpr int kMaxMagnifierFactor = 20;
 struct MagnifierGeometry {
     Rect image;       // the pane shrunk by 6: the area the picture is meant to fill
     Rect source;      // screen pixels around the cursor; empty when nothing is copied
-    Rect dest;        // client pixels, exactly factor times the source; empty likewise
-    Point crosshair;  // centre of the image rectangle
+    Rect dest;        // client pixels, exactly factor times the source, reaching past the image
+                      // by less than a block; empty likewise
+    Rect cursorBlock;  // the block the cursor's pixel becomes; empty likewise
+    Point crosshair;  // centre of the cursor's block, kept in the image; of the image without a copy
 
     // False while the image rectangle has no area (panes 1 to 12 pixels wide or high).
     bool Copies() const { return !source.IsEmpty(); }

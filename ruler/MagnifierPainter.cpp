@@ -4,7 +4,6 @@
 
 #include "ruler/DpiScale.h"
 #include "ruler/MagnifierGeometry.h"
-#include "ruler/RulerLayout.h"
 
 namespace {
 
@@ -13,13 +12,6 @@ constexpr Color kFrameDark = 0x404040;
 constexpr Color kFrameMiddle = 0x808080;
 constexpr Color kCrosshair = Rgb(0, 0, 255);
 constexpr int kCrosshairArm = 10;  // at 96 dpi
-
-// Everything the pane may draw on: the frame reaches one pixel past the pane's right and
-// bottom edges, and the copy may overhang the image rectangle by up to the factor.
-Rect DrawnArea(const Rect& pane, const MagnifierGeometry& geometry) {
-    return {pane.left, pane.top, std::max(pane.right + 1, geometry.dest.right),
-            std::max(pane.bottom + 1, geometry.dest.bottom)};
-}
 
 // True when `inner` lies wholly within `outer`.
 bool Inside(const Rect& inner, const Rect& outer) {
@@ -57,14 +49,15 @@ void DrawCrosshair(Canvas& canvas, Point centre, int dpi) {
 }  // namespace
 
 void DrawMagnifierPane(Canvas& canvas, const RulerView& view) {
-    const Rect pane = MagnifierPaneRect(view.client, view.dpi);
+    const Rect pane = view.layout.magnifier;
     if (pane.IsEmpty()) {
         return;
     }
     const MagnifierGeometry geometry =
         MagnifierGeometryFor(pane, view.magnifierFactor, view.lastCursor, view.monitor, view.dpi);
     const Rect clip = canvas.ClipBox();
-    if (!DrawnArea(pane, geometry).Intersects(clip)) {
+    // The frame's right and bottom lines lie one pixel past the pane.
+    if (!Rect{pane.left, pane.top, pane.right + 1, pane.bottom + 1}.Intersects(clip)) {
         return;
     }
     // The timer's repaint covers only the frame's inside: it leaves the one-pixel lines of
@@ -72,8 +65,9 @@ void DrawMagnifierPane(Canvas& canvas, const RulerView& view) {
     if (!Inside(clip, pane.Inflated(-1, -1))) {
         DrawRaisedFrame(canvas, pane);
     }
-    if (geometry.Copies() && geometry.dest.Intersects(clip)) {
-        canvas.StretchFromScreen(geometry.dest, geometry.source);
+    // The picture stays inside the frame: its last blocks are cut at the image's edge.
+    if (geometry.Copies() && geometry.image.Intersects(clip)) {
+        canvas.StretchFromScreen(geometry.dest, geometry.source, geometry.image);
     }
     DrawCrosshair(canvas, geometry.crosshair, view.dpi);
 }

@@ -1,76 +1,96 @@
 #include "ruler/ReadoutPainter.h"
 
 #include <cstddef>
-#include <cstdint>
+#include <string>
 
 #include "ruler/DpiScale.h"
-#include "ruler/RulerLayout.h"
 #include "ruler/ReadoutText.h"
 
 namespace {
 
-// Nothing clips a number to its pane: the longest (a 32-bit offset with one decimal, about
-// 12 characters of the dialog font) runs up to about this far past the pane's right edge
-// (at 96 dpi). It stays short of the magnifier's inside, so the timer's repaint skips the
-// readouts.
-constexpr int kTextOverrun = 80;
+constexpr Color kBoxColor = Rgb(255, 255, 255);
+constexpr Color kTextColor = Rgb(0, 0, 0);
 
-constexpr char kHorizontalArrow[] = "\xF3";  // "WingDings" white left-right arrow
-constexpr char kVerticalArrow[] = "\xF4";    // "WingDings" white up-down arrow
-constexpr int kArrowSpacing = 13;
-constexpr int kLineIndent = 18;
-constexpr int kLineSpacing = 15;
-constexpr int kSwatchWidth = 20;
+bool Visible(const Canvas& canvas, const Rect& box) { return !box.IsEmpty() && box.Intersects(canvas.ClipBox()); }
 
-Point WindowOrigin(const RulerView& view) { return {view.window.left, view.window.top}; }
+// A box of its own colour with a one-pixel frame in the scale's colour, which sets the
+// readout apart from the scale's numbers.
+void DrawBox(Canvas& canvas, const Rect& box) {
+    canvas.Fill(box, kTickColor);
+    canvas.Fill(box.Inflated(-1, -1), kBoxColor);
+}
 
-// A pane is drawn when it is shown and its drawing, `overrun` pixels of text past its right
-// edge included, can touch the area being painted. Lengths here are in 96-dpi pixels.
-bool Visible(const Canvas& canvas, const Rect& pane, int overrun) {
-    const Rect clip = canvas.ClipBox();
-    return !pane.IsEmpty() && pane.left < clip.right &&
-           clip.left < std::int64_t{pane.right} + overrun && pane.top < clip.bottom &&
-           clip.top < pane.bottom;
+std::string DistanceShown(const RulerView& view) { return WithUnit(view.texts.distance, UnitSuffix(view.unit)); }
+
+// The colour box, grown by the contrast's line while there is a reference.
+const TextBox& ColorBox(const RulerView& view) {
+    const bool contrast = view.reference && !view.layout.colorWithContrast.box.IsEmpty();
+    return contrast ? view.layout.colorWithContrast : view.layout.color;
 }
 
 }  // namespace
 
+std::vector<std::pair<Point, Point>> ArrowStrokes(Point origin, bool vertical, int lineHeight, int dpi) {
+    const int length = Scaled(11, dpi);
+    const int head = Scaled(3, dpi) + 1;  // a head's strokes end one pixel past their last
+    // Along the arrow from `first` to `last` (both drawn), across it at `middle`.
+    const int first = vertical ? origin.y + (lineHeight - length) / 2 : origin.x;
+    const int last = first + length - 1;
+    const int middle = vertical ? origin.x + length / 2 : origin.y + lineHeight / 2;
+    const auto at = [vertical](int along, int across) { return vertical ? Point{across, along} : Point{along, across}; };
+    return {{at(first, middle), at(last + 1, middle)},
+            {at(first, middle), at(first + head, middle - head)}, {at(first, middle), at(first + head, middle + head)},
+            {at(last, middle), at(last - head, middle - head)},   {at(last, middle), at(last - head, middle + head)}};
+}
+
 void DrawPositionPane(Canvas& canvas, const RulerView& view) {
-    const Rect pane = PositionPaneRect(view.client, view.dpi);
-    if (!Visible(canvas, pane, Scaled(kTextOverrun, view.dpi))) {
-        return;
+    const PaneLayout& layout = view.layout;
+    if (!Visible(canvas, layout.position.box)) return;
+    DrawBox(canvas, layout.position.box);
+    canvas.SelectPen(kTextColor);
+    const int lineHeight = canvas.TextHeight();
+    for (const bool vertical : {false, true}) {
+        const Point origin{layout.position.text.x, layout.position.text.y + (vertical ? layout.lineSpacing : 0)};
+        for (const auto& [from, to] : ArrowStrokes(origin, vertical, lineHeight, view.dpi)) canvas.Line(from, to);
     }
-    canvas.SelectFont(Canvas::Font::Symbol);
-    canvas.TextAt({pane.left, pane.top}, kHorizontalArrow);
-    canvas.TextAt({pane.left, pane.top + Scaled(kArrowSpacing, view.dpi)}, kVerticalArrow);
-    canvas.SelectFont(Canvas::Font::Dialog);
-    const auto lines = PositionLines(view.lastCursor, WindowOrigin(view), view.unit, view.dpi);
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        const int top = pane.top + Scaled(static_cast<int>(i) * kLineSpacing, view.dpi);
-        canvas.TextAt({pane.left + Scaled(kLineIndent, view.dpi), top}, lines[i]);
+    for (std::size_t i = 0; i < view.texts.position.size(); ++i) {
+        const Point at{layout.positionLines.x, layout.positionLines.y + static_cast<int>(i) * layout.lineSpacing};
+        canvas.TextAt(at, WithUnit(view.texts.position[i], PositionSuffix(view.unit, i)));
     }
 }
 
 void DrawDistancePane(Canvas& canvas, const RulerView& view) {
-    const Rect pane = DistancePaneRect(view.client, view.dpi);
-    if (!Visible(canvas, pane, Scaled(kTextOverrun, view.dpi))) {
-        return;
-    }
-    const std::string text = DistanceText(view.lastCursor, WindowOrigin(view), view.unit, view.dpi);
-    if (!text.empty()) {
-        canvas.TextAt({pane.left, pane.top}, text);
-    }
+    if (view.texts.distance.empty()) return;
+    const std::string text = DistanceShown(view);
+    const TextBox box = DistanceBox(view.layout, canvas.TextWidth(text));
+    if (!Visible(canvas, box.box)) return;
+    DrawBox(canvas, box.box);
+    canvas.TextAt(box.text, text);
 }
 
 void DrawColorPane(Canvas& canvas, const RulerView& view) {
-    // The colour texts have a fixed length and end before the swatch.
-    const Rect pane = ColorPaneRect(view.client, view.dpi);
-    if (!Visible(canvas, pane, 0)) {
-        return;
+    const PaneLayout& layout = view.layout;
+    const TextBox& box = ColorBox(view);
+    if (!Visible(canvas, box.box)) return;
+    DrawBox(canvas, box.box);
+    const Point text = layout.color.text;
+    canvas.TextAt(text, view.texts.color[0]);
+    canvas.TextAt({text.x, text.y + layout.lineSpacing}, view.texts.color[1]);
+    if (&box == &layout.colorWithContrast) canvas.TextAt({text.x, text.y + 2 * layout.lineSpacing}, view.texts.contrast);
+    // Framed in the text's colour, a swatch of the ruler's own colour stays visible.
+    canvas.Fill(layout.swatch, kTextColor);
+    const Rect inside = layout.swatch.Inflated(-1, -1);
+    canvas.Fill(inside, view.color);
+    if (view.reference) canvas.Fill({inside.left, inside.top + inside.Height() / 2, inside.right, inside.bottom}, *view.reference);
+}
+
+std::vector<Rect> ReadoutBoxes(const RulerView& view, const TextMeasure& measure) {
+    std::vector<Rect> boxes;
+    // A box as wide as its text may stand anywhere in its room.
+    const Rect distance = view.layout.distanceFitted ? view.layout.distance.box
+                                                     : DistanceBox(view.layout, measure.TextWidth(DistanceShown(view))).box;
+    for (const Rect& box : {distance, view.layout.position.box, ColorBox(view).box}) {
+        if (!box.IsEmpty()) boxes.push_back(box);
     }
-    const auto lines = ColorLines(view.lastColor);
-    canvas.TextAt({pane.left, pane.top}, lines[0]);
-    canvas.TextAt({pane.left, pane.top + Scaled(kLineSpacing, view.dpi)}, lines[1]);
-    // Last, so the swatch covers any text that reaches into it.
-    canvas.Fill({pane.right - Scaled(kSwatchWidth, view.dpi), pane.top, pane.right, pane.bottom}, view.lastColor);
+    return boxes;
 }

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <cstdio>
 
+#include "ruler/ColorFormats.h"
 #include "ruler/DpiScale.h"
 #include "ruler/ScaleSeries.h"
 
@@ -35,12 +36,18 @@ std::string Logical(std::int32_t pixels, int dpi) { return Decimal(Rescaled(pixe
 // Modulo 2^32, as the window system's own 32-bit subtraction gives it.
 std::int32_t Wrapped(std::int64_t value) { return static_cast<std::int32_t>(value); }
 
-// Red, green and blue; the fourth byte is ignored.
-unsigned Red(Color color) { return color & 0xFFu; }
-unsigned Green(Color color) { return (color >> 8) & 0xFFu; }
-unsigned Blue(Color color) { return (color >> 16) & 0xFFu; }
-
 }  // namespace
+
+ReadoutTexts ReadoutTextsFor(const ReadoutSubject& subject, RulerUnit unit, int dpi, bool turned,
+                             std::optional<Color> reference) {
+    const Point offset = CursorOffset(subject.cursor, subject.windowOrigin);
+    ReadoutTexts texts;
+    texts.distance = DistanceText(turned ? offset.y : offset.x, unit, dpi);
+    texts.position = PositionLines(subject.cursor, subject.windowOrigin, unit, dpi);
+    texts.color = ColorLines(subject.color);
+    if (reference) texts.contrast = ContrastText(ContrastRatio(*reference, subject.color));
+    return texts;
+}
 
 Point CursorOffset(Point cursor, Point windowOrigin) {
     return {Wrapped(std::int64_t{cursor.x} - windowOrigin.x),
@@ -62,16 +69,15 @@ std::vector<std::string> PositionLines(Point cursor, Point windowOrigin, RulerUn
     return {};
 }
 
-std::string DistanceText(Point cursor, Point windowOrigin, RulerUnit unit, int dpi) {
-    const std::int32_t dx = CursorOffset(cursor, windowOrigin).x;
+std::string DistanceText(int offset, RulerUnit unit, int dpi) {
     switch (unit) {
     case UnitPixel:
-        return Decimal(dx);
+        return Decimal(offset);
     case UnitLogical:
-        return Logical(dx, dpi);
+        return Logical(offset, dpi);
     case UnitCentimetre:
     case UnitInch:
-        return OneDecimal(InUnit(dx, unit, dpi));
+        return OneDecimal(InUnit(offset, unit, dpi));
     }
     return {};
 }
@@ -79,13 +85,25 @@ std::string DistanceText(Point cursor, Point windowOrigin, RulerUnit unit, int d
 std::array<std::string, 2> ColorLines(Color color) {
     LineBuffer decimal;
     LineBuffer hex;
-    std::snprintf(decimal, sizeof decimal, "%03u-%03u-%03u", Red(color), Green(color), Blue(color));
-    std::snprintf(hex, sizeof hex, "%02X-%02X-%02X", Red(color), Green(color), Blue(color));
+    std::snprintf(decimal, sizeof decimal, "%03u-%03u-%03u", RedOf(color), GreenOf(color), BlueOf(color));
+    std::snprintf(hex, sizeof hex, "%02X-%02X-%02X", RedOf(color), GreenOf(color), BlueOf(color));
     return {decimal, hex};
 }
 
-std::string ColorCopyText(Color color) {
-    LineBuffer text;
-    std::snprintf(text, sizeof text, "#%02X%02X%02X", Red(color), Green(color), Blue(color));
+std::string_view UnitSuffix(RulerUnit unit) {
+    switch (unit) {
+    case UnitPixel: return "px";
+    case UnitLogical: return "lpx";
+    case UnitCentimetre: return "mm";
+    case UnitInch: return "in";
+    }
+    return {};
+}
+
+std::string_view PositionSuffix(RulerUnit unit, std::size_t line) { return line < 2 ? UnitSuffix(unit) : UnitSuffix(UnitPixel); }
+
+std::string WithUnit(std::string_view number, std::string_view suffix) {
+    std::string text(number);
+    if (!suffix.empty()) text.append(" ").append(suffix);
     return text;
 }

@@ -1,18 +1,50 @@
 #pragma once
 #include <array>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "ruler/Color.h"
 #include "ruler/Geometry.h"
 #include "ruler/RulerUnit.h"
 
-// The texts of the three readouts. The position and distance readouts use the resolution
-// `dpi` of the monitor the ruler is on only: the zoom calibrates the centimetre scale, not the
-// readouts.
+// The texts of the readouts. The position and distance readouts use the resolution `dpi` of
+// the monitor the ruler is on only: the zoom calibrates the centimetre scale, not the readouts.
 
-// The cursor's reading on the scale in pixels: its offset from the window's top-left corner,
-// which is the scale's zero since the window has no border. Wraps like 32-bit arithmetic.
+// What the readouts show: a point of the screen (virtual-screen pixels), the ruler's top-left
+// corner when it was measured (the scale's zero, since the window has no border) and the
+// colour of that point.
+struct ReadoutSubject {
+    Point cursor;
+    Point windowOrigin;
+    Color color = 0xFFFFFFFF;
+
+    friend bool operator==(const ReadoutSubject& a, const ReadoutSubject& b) {
+        return a.cursor == b.cursor && a.windowOrigin == b.windowOrigin && a.color == b.color;
+    }
+};
+
+// The readouts' numbers as they are drawn, without their units.
+struct ReadoutTexts {
+    std::string distance;
+    std::vector<std::string> position;
+    std::array<std::string, 2> color;
+    std::string contrast;  // "4.47:1" against the reference colour; empty without one
+
+    friend bool operator==(const ReadoutTexts& a, const ReadoutTexts& b) {
+        return a.distance == b.distance && a.position == b.position && a.color == b.color && a.contrast == b.contrast;
+    }
+    friend bool operator!=(const ReadoutTexts& a, const ReadoutTexts& b) { return !(a == b); }
+};
+
+// Every readout of `subject`. A ruler higher than wide (`turned`) measures the distance from
+// its top edge, a wide one from its left edge.
+ReadoutTexts ReadoutTextsFor(const ReadoutSubject& subject, RulerUnit unit, int dpi, bool turned,
+                             std::optional<Color> reference);
+
+// The cursor's reading on the scale in pixels: its offset from the window's top-left corner.
+// Wraps like 32-bit arithmetic.
 Point CursorOffset(Point cursor, Point windowOrigin);
 
 // Lines of the position readout, top to bottom. Pixels: the absolute screen x and y.
@@ -21,13 +53,19 @@ Point CursorOffset(Point cursor, Point windowOrigin);
 // pixels. No lines for an unknown unit.
 std::vector<std::string> PositionLines(Point cursor, Point windowOrigin, RulerUnit unit, int dpi);
 
-// The distance readout: the cursor's x offset in the unit (pixels, logical pixels rounded
-// halves away from zero, or millimetres or inches with one decimal); empty for an unknown unit.
-std::string DistanceText(Point cursor, Point windowOrigin, RulerUnit unit, int dpi);
+// The distance readout: an offset in device pixels in the unit (pixels, logical pixels
+// rounded halves away from zero, or millimetres or inches with one decimal); empty for an
+// unknown unit.
+std::string DistanceText(int offset, RulerUnit unit, int dpi);
 
 // The colour readout: red, green and blue as "%03d-%03d-%03d" and as "%02X-%02X-%02X".
 // The fourth byte of the colour is ignored.
 std::array<std::string, 2> ColorLines(Color color);
 
-// The colour as it is copied to the clipboard: "#RRGGBB", upper-case as the readout shows it.
-std::string ColorCopyText(Color color);
+// The short name that follows a number of the unit on screen: "px", "lpx", "mm" (the
+// centimetre unit's readouts count millimetres) or "in"; empty for an unknown unit.
+std::string_view UnitSuffix(RulerUnit unit);
+// The unit of the position pane's line `line`: the unit's, but device pixels on a third line.
+std::string_view PositionSuffix(RulerUnit unit, std::size_t line);
+// A number followed by its unit, as drawn: "245 px".
+std::string WithUnit(std::string_view number, std::string_view suffix);

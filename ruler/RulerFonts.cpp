@@ -1,5 +1,8 @@
 #include "ruler/RulerFonts.h"
 
+#include "platform/DC.h"
+#include "platform/ResourceException.h"
+#include "ruler/GdiCanvas.h"
 #include "ruler/RulerLayout.h"
 
 void CRulerFonts::Make(HFONT templateFont, int dpi) {
@@ -11,6 +14,15 @@ void CRulerFonts::Make(HFONT templateFont, int dpi) {
     } else {
         m_dialog.Reset();
     }
-    m_symbol.Reset(::CreateFontW(SymbolFontHeight(dpi), 0, 0, 0, FW_DONTCARE, FALSE, FALSE, FALSE, SYMBOL_CHARSET,
-                                 OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, FIXED_PITCH, L"WingDings"));
+}
+
+ReadoutWidths CRulerFonts::Measure(RulerUnit unit, int dpi) const {
+    try {
+        CDC memory;
+        if (!memory.CreateCompatibleDC(CClientDC(nullptr))) return {};
+        const CGdiCanvas canvas(memory, Dialog());
+        return MeasureReadouts(canvas, unit, dpi);
+    } catch (const CResourceException&) {
+        return {};
+    }
 }

@@ -1,17 +1,18 @@
 #pragma once
 #include "platform/GdiObject.h"
+#include "ruler/PaneLayout.h"
 
-// The ruler's two fonts at the window's resolution: the dialog template's font, for the
-// scale's numbers and the readouts, and "WingDings", for the readout's arrows.
+// The font of the scale's numbers and the readouts: the dialog template's font, made anew at
+// the window's resolution.
 class CRulerFonts {
 public:
-    // Makes both for `dpi`; the dialog font is `templateFont` at that resolution. A font the
-    // system refuses stays null, and the context's current font is used instead.
+    // Makes it for `dpi` from `templateFont`. A font the system refuses stays null, and the
+    // context's current font is used instead.
     void Make(HFONT templateFont, int dpi);
     HFONT Dialog() const { return m_dialog.GetSafeHandle(); }
-    HFONT Symbol() const { return m_symbol.GetSafeHandle(); }
+    // The widest readouts of `unit` in it; all 0 when the system refuses a context to measure in.
+    ReadoutWidths Measure(RulerUnit unit, int dpi) const;
 
 private:
     CFont m_dialog;
-    CFont m_symbol;
 };

@@ -1,18 +1,20 @@
 #include "ruler/RulerPainter.h"
 
+#include "ruler/DpiScale.h"
 #include "ruler/MagnifierPainter.h"
 #include "ruler/ReadoutPainter.h"
 #include "ruler/ScalePainter.h"
 
 void PaintRuler(Canvas& canvas, const RulerView& view) {
     canvas.Fill(view.client, kRulerBackground);
-    canvas.SelectFont(Canvas::Font::Dialog);
     canvas.SelectPen(kTickColor);
     canvas.SelectTextColor(kTickColor);
-    DrawRulerScale(canvas, view.client, view.unit, view.zoom, view.dpi);
-    canvas.SelectTextColor(Rgb(0, 0, 0));
+    // A number of the scale never stands so close to a readout that the two read as one.
+    DrawRulerScale(canvas, view.client, view.unit, view.zoom, view.dpi,
+                   {ReadoutBoxes(view, canvas), Scaled(3, view.dpi)});
 
     // The panes are drawn last, over the scale, in black.
+    canvas.SelectTextColor(Rgb(0, 0, 0));
     DrawPositionPane(canvas, view);
     DrawDistancePane(canvas, view);
     DrawColorPane(canvas, view);

@@ -1,20 +1,25 @@
 #pragma once
 #include <cstdint>
+#include <optional>
 
 #include "ruler/Canvas.h"
 #include "ruler/Color.h"
 #include "ruler/Geometry.h"
+#include "ruler/PaneLayout.h"
+#include "ruler/ReadoutText.h"
 #include "ruler/RulerUnit.h"
 
 // Everything one paint of the ruler reads, taken from the window at the moment of painting.
 struct RulerView {
     Rect client;           // client rectangle, origin 0,0
-    Rect window;           // window rectangle in screen pixels
     RulerUnit unit = UnitPixel;
     std::int32_t zoom = 100;
     int dpi = 96;          // the window's resolution: sizes of the layout, millimetres, inches
+    PaneLayout layout;
+    ReadoutTexts texts;    // what the readouts show
+    Color color = 0xFFFFFFFF;         // the colour the readouts show, for the swatch
+    std::optional<Color> reference;   // shown in the swatch's lower half
     Point lastCursor;      // virtual-screen pixels
-    Color lastColor = 0xFFFFFFFF;
     int magnifierFactor = 2;
     Rect monitor;          // the monitor under lastCursor, in virtual-screen pixels
 };

@@ -6,6 +6,8 @@
 #include "platform/Menu.h"
 #include "res/resource.h"
 #include "ruler/BufferedDC.h"
+#include "ruler/CloseFaces.h"
+#include "ruler/ColorFormats.h"
 #include "ruler/ContextMenu.h"
 #include "ruler/DpiScale.h"
 #include "ruler/GdiCanvas.h"
@@ -22,27 +24,6 @@ namespace {
 
 constexpr UINT_PTR TRACK_TIMER_ID = 250960;
 constexpr UINT kTrackPeriodMs = 1;
-
-// The close button's faces for each resolution that has its own, normal and pressed.
-struct CloseFaces {
-    int dpi;
-    int normalId;
-    int pressedId;
-};
-constexpr CloseFaces kCloseFaces[] = {
-    {96, IDB_CLOSE_UP, IDB_CLOSE_DOWN},
-    {120, IDB_CLOSE_UP_120, IDB_CLOSE_DOWN_120},
-    {144, IDB_CLOSE_UP_144, IDB_CLOSE_DOWN_144},
-    {192, IDB_CLOSE_UP_192, IDB_CLOSE_DOWN_192},
-};
-
-const CloseFaces& CloseFacesFor(int dpi, Point buttonSize) {
-    const int faceDpi = CloseFaceDpi(dpi, buttonSize);
-    for (const CloseFaces& faces : kCloseFaces) {
-        if (faces.dpi == faceDpi) return faces;
-    }
-    return kCloseFaces[0];
-}
 
 }  // namespace
 
@@ -82,9 +63,9 @@ BOOL CRulerWnd::OnInitDialog() {
     const int cursorIds[4] = {IDC_READ_TOP, IDC_READ_BOTTOM, IDC_READ_LEFT, IDC_READ_RIGHT};
     for (int i = 0; i < 4; ++i) m_readCursors[i] = ::LoadCursorW(module, MAKEINTRESOURCEW(cursorIds[i]));
 
-    PlaceCloseButton();
     ::SetWindowPos(m_hWnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE);
     ::SetWindowTextW(m_hWnd, L"Velmar");
+    KeepMinimumSize();
     MakeDpiResources();
     CreateMagnifierSlider();
     CreateAlphaSlider();
@@ -99,7 +80,7 @@ BOOL CRulerWnd::OnInitDialog() {
 void CRulerWnd::CreateMagnifierSlider() {
     constexpr DWORD style =
         WS_CHILD | WS_VISIBLE | WS_TABSTOP | TBS_TOOLTIPS | TBS_LEFT | TBS_VERT | TBS_AUTOTICKS;
-    m_magnifySlider.Create(style, MagnifierSliderRect(GetClientRect(), m_dpi), m_hWnd, IDC_MAGNIFY_SLIDER);
+    m_magnifySlider.Create(style, m_layout.magnifierSlider, m_hWnd, IDC_MAGNIFY_SLIDER);
     m_magnifySlider.SetRange(1, 20, false);
     m_magnifySlider.SetPos(2);
     m_magnifySlider.SetTipSide(TBTS_LEFT);
@@ -133,12 +114,35 @@ LRESULT CRulerWnd::OnNotify(WPARAM wParam, LPARAM lParam) {
     return CDialog::OnNotify(wParam, lParam);
 }
 
+// The fonts don't always grow as the resolution does (a bitmap font has few sizes), so a
+// ruler made from its template can come out lower than it may be dragged.
+void CRulerWnd::KeepMinimumSize() {
+    const Rect window = GetWindowRect();
+    const Point minimum = MinimumTrackSize(m_dpi);
+    if (window.Width() >= minimum.x && window.Height() >= minimum.y) return;
+    MoveWindow({window.left, window.top, window.left + std::max(window.Width(), minimum.x),
+                window.top + std::max(window.Height(), minimum.y)});
+}
+
+// The button takes the size of its face, which is never stretched.
 void CRulerWnd::MakeDpiResources() {
     m_fonts.Make(reinterpret_cast<HFONT>(SendMessage(WM_GETFONT)), m_dpi);
-    const Rect button = m_closeButton.GetWindowRect();
-    const CloseFaces& faces = CloseFacesFor(m_dpi, {button.Width(), button.Height()});
-    m_closeButton.LoadBitmaps(faces.normalId, faces.pressedId);
-    m_closeButton.InvalidateAll(true);
+    const CloseFace& face = CloseFaceFor(m_dpi);
+    m_closeButton.LoadBitmaps(face.normalId, face.pressedId);
+    const Point size = m_closeButton.FaceSize();
+    m_closeButton.MoveWindow({0, 0, size.x, size.y});
+    PlaceCloseButton();
+    MeasureReadouts();
+}
+
+void CRulerWnd::MeasureReadouts() {
+    m_readoutWidths = m_fonts.Measure(m_settings.unit, m_dpi);
+    Relayout();
+}
+
+void CRulerWnd::Relayout() {
+    m_layout = LayoutPanes(GetClientRect(), m_dpi, m_readoutWidths);
+    PlaceMagnifierSlider();
 }
 
 void CRulerWnd::PlaceCloseButton() {
@@ -148,7 +152,7 @@ void CRulerWnd::PlaceCloseButton() {
 }
 
 void CRulerWnd::PlaceMagnifierSlider() {
-    const Rect rect = MagnifierSliderRect(GetClientRect(), m_dpi);
+    const Rect& rect = m_layout.magnifierSlider;
     if (rect.IsEmpty()) {
         m_magnifySlider.ShowWindow(SW_HIDE);
         return;
@@ -216,7 +220,7 @@ void CRulerWnd::OnPaint() {
     try {
         CPaintDC paint(m_hWnd);
         CBufferedDC buffer(paint);
-        CGdiCanvas canvas(buffer, m_fonts.Dialog(), m_fonts.Symbol(), &m_capture);
+        CGdiCanvas canvas(buffer, m_fonts.Dialog(), &m_capture);
         PaintRuler(canvas, View());
     } catch (...) {
     }
@@ -225,15 +229,22 @@ void CRulerWnd::OnPaint() {
 RulerView CRulerWnd::View() const {
     RulerView view;
     view.client = GetClientRect();
-    view.window = GetWindowRect();
     view.unit = m_settings.unit;
     view.zoom = m_settings.zoom;
     view.dpi = m_dpi;
+    view.layout = m_layout;
+    view.texts = Readouts();
+    view.color = m_tracker.LastColor();
     view.lastCursor = m_tracker.LastCursor();
-    view.lastColor = m_tracker.LastColor();
     view.magnifierFactor = MagnifierFactor();
     view.monitor = MonitorAt(view.lastCursor, m_monitors);
     return view;
+}
+
+ReadoutTexts CRulerWnd::Readouts() const {
+    const Rect window = GetWindowRect();
+    const ReadoutSubject subject{m_tracker.LastCursor(), {window.left, window.top}, m_tracker.LastColor()};
+    return ReadoutTextsFor(subject, m_settings.unit, m_dpi, window.Height() > window.Width(), std::nullopt);
 }
 
 int CRulerWnd::MagnifierFactor() const { return m_magnifySlider.IsWindow() ? m_magnifySlider.GetPos() : 1; }
@@ -241,7 +252,7 @@ int CRulerWnd::MagnifierFactor() const { return m_magnifySlider.IsWindow() ? m_m
 void CRulerWnd::OnSize() {
     if (m_closeButton.IsWindow()) {
         PlaceCloseButton();
-        PlaceMagnifierSlider();
+        Relayout();
     }
     InvalidateAll(true);
 }
@@ -250,8 +261,6 @@ void CRulerWnd::OnSize() {
 // is made anew for the new one, and the window takes the size the system suggests.
 void CRulerWnd::OnDpiChanged(int dpi, const RECT& suggested) {
     if (dpi <= 0 || dpi == m_dpi) return;
-    const Rect button = m_closeButton.GetWindowRect();
-    m_closeButton.MoveWindow({0, 0, Rescaled(button.Width(), m_dpi, dpi), Rescaled(button.Height(), m_dpi, dpi)});
     m_dpi = dpi;
     MakeDpiResources();
     m_alphaSlider.MoveWindow(AlphaSliderRect(m_dpi));
@@ -270,30 +279,25 @@ void CRulerWnd::OnTimer(UINT_PTR id) {
 }
 
 // Samples the cursor and, after a move, the colour under it, and invalidates what changed:
-// the readout panes whose text changed, and the magnifier's inside when its picture did.
+// the readouts whose text changed, and the magnifier's inside when its picture did.
 void CRulerWnd::TrackCursor() {
     POINT position{};
     std::optional<Point> sample;
     if (::GetCursorPos(&position)) sample = FromPOINT(position);
-
-    const Rect client = GetClientRect();
-    const Rect window = GetWindowRect();
-    const CursorTick tick = m_tracker.OnSample(sample, {client, {window.left, window.top}, m_settings.unit, m_dpi});
-    for (const Invalidation& pane : tick.panes) InvalidateRect(pane.rect, pane.erase);
-    if (tick.sampleColor) {
+    if (m_tracker.OnCursor(sample)) {
         const CClientDC screen(nullptr);
         const Point at = m_tracker.LastCursor();
-        if (const auto pane = m_tracker.OnColor(::GetPixel(screen.GetSafeHdc(), at.x, at.y), client, m_dpi))
-            InvalidateRect(pane->rect, pane->erase);
+        m_tracker.OnColor(::GetPixel(screen.GetSafeHdc(), at.x, at.y));
     }
-    WatchMagnifier(client);
+    for (const Rect& box : m_tracker.OnTexts(Readouts(), m_layout)) InvalidateRect(box, true);
+    WatchMagnifier();
 }
 
 // Copies what the magnifier shows from the screen and repaints its inside only when that
 // changed: a ruler at rest over a still screen paints nothing. Should the copy fail, the
 // paint reads the screen itself.
-void CRulerWnd::WatchMagnifier(const Rect& client) {
-    const Rect pane = MagnifierPaneRect(client, m_dpi);
+void CRulerWnd::WatchMagnifier() {
+    const Rect& pane = m_layout.magnifier;
     if (pane.IsEmpty()) return;  // a thin ruler has no magnifier to watch
     const Point cursor = m_tracker.LastCursor();
     const MagnifierGeometry geometry =
@@ -301,7 +305,7 @@ void CRulerWnd::WatchMagnifier(const Rect& client) {
     if (!geometry.Copies()) return;
     if (!m_capture.Grab(geometry.source) ||
         m_magnifierWatch.Changed(geometry.source, geometry.dest, m_capture.Pixels(), m_capture.PixelCount()))
-        InvalidateRect(MagnifierInterior(client, m_dpi), false);
+        InvalidateRect(m_layout.MagnifierInterior(), false);
 }
 
 RulerZone CRulerWnd::HitTestRuler() const {
@@ -354,7 +358,7 @@ bool CRulerWnd::OnKeyDown(WPARAM key) {
     case 'C':
         if (!ctrl) return false;
         // Another program holding the clipboard leaves it as it is; the next press tries again.
-        CopyTextToClipboard(m_hWnd, ColorCopyText(m_tracker.LastColor()));
+        CopyTextToClipboard(m_hWnd, ColorText(m_tracker.LastColor(), ColorFormat::Hex));
         return true;
     default:
         return false;
@@ -410,6 +414,7 @@ void CRulerWnd::RunContextMenu(HMENU popup, Point at) {
     }
     if (m_settings != before) m_store.Save(m_settings);
     if (!IsWindow()) return;  // closed while the zoom dialog was open
+    if (m_settings.unit != before.unit) MeasureReadouts();
 
     InvalidateAll(true);
     UpdateWindow();

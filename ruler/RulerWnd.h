@@ -8,6 +8,7 @@
 #include "ruler/CursorTracking.h"
 #include "ruler/HitTest.h"
 #include "ruler/MagnifierWatch.h"
+#include "ruler/PaneLayout.h"
 #include "ruler/RulerFonts.h"
 #include "ruler/RulerPainter.h"
 #include "ruler/RulerSettings.h"
@@ -48,17 +49,22 @@ private:
 
     // Fonts and close-button faces for the window's resolution.
     void MakeDpiResources();
+    void KeepMinimumSize();
+    // The widest readouts of the unit in the font, and the layout that follows from them.
+    void MeasureReadouts();
+    void Relayout();
     void PlaceCloseButton();
     void PlaceMagnifierSlider();
     void CreateMagnifierSlider();
     void CreateAlphaSlider();
     void ApplyAlpha(BYTE alpha);
     void TrackCursor();
-    void WatchMagnifier(const Rect& client);
+    void WatchMagnifier();
     RulerZone HitTestRuler() const;
     void RunContextMenu(HMENU popup, Point at);
     void RunZoomDialog();
     RulerView View() const;
+    ReadoutTexts Readouts() const;
     int MagnifierFactor() const;
 
     RulerSettingsStore& m_store;
@@ -69,6 +75,8 @@ private:
     MagnifierWatch m_magnifierWatch;
     int m_dpi = 96;           // the window's resolution, kept up to date by WM_DPICHANGED
     CRulerFonts m_fonts;
+    ReadoutWidths m_readoutWidths;
+    PaneLayout m_layout;      // made anew when the size, the resolution or the unit changes
     std::vector<Rect> m_monitors;  // re-read when the display or its settings change
     CSliderCtrl m_magnifySlider;
     CSliderCtrl m_alphaSlider;

@@ -2,7 +2,8 @@
 from winebench import ALPHA_SLIDER, IDCANCEL, PERCENT_EDIT, TICK, Screenshot, centre, child, click, drag, press_keys, settings, wait_for
 
 # From no item selected: "in cm", "in Pixel", "in logischen Pixeln", "in Inch", "Transparent", "Zoom".
-IN_LOGICAL, IN_INCH, TRANSPARENT, ZOOM = ("Down",) * 3, ("Down",) * 4, ("Down",) * 5, ("Down",) * 6 + ("Right",)
+IN_PIXEL, IN_LOGICAL, IN_INCH, TRANSPARENT = ("Down",) * 2, ("Down",) * 3, ("Down",) * 4, ("Down",) * 5
+ZOOM = ("Down",) * 6 + ("Right",)
 OTHER = ZOOM + ("Down",) * 4  # "andere", the last of "100%", "120%", "150%", "75%", "andere"
 MM, LAYERED = {"Einheit": ("REG_SZ", "MM")}, 0x80000
 

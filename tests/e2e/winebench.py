@@ -195,6 +195,17 @@ class Velmar:
     def wait_for_rect(self, expected, what: str) -> dict:
         return wait_for(self.window, lambda window: window["rect"] == list(expected), what)
 
+    def shows(self, path: Path, area, *texts: str, dpi: int = 96) -> dict:
+        # Waits until each text stands, in the ruler's font and in black, in area of the screen;
+        # returns where, by text.
+        rows = {text: self.ask("text", dpi, text)["rows"] for text in texts}
+
+        def look():
+            shot = Screenshot(path)
+            return {text: shot.find(rows[text], area) for text in texts}
+        found = wait_for(look, lambda seen: all(seen.values()), f"{texts} in {area}")
+        return {text: places[0] for text, places in found.items()}
+
     def place(self, left: int, top: int, width: int, height: int) -> dict:
         self.ask("place", "Velmar", left, top, width, height)
         return self.wait_for_rect([left, top, left + width, top + height], f"the ruler at {left},{top} {width}x{height}")
@@ -255,6 +266,43 @@ class Screenshot:
         # The pixels of colour ('#') in a box of the size of rows at left, top, as the probe's text command gives rows.
         return ["".join("#" if self.pixel(left + x, top + y) == colour else "." for x in range(len(rows[0])))
                 for y in range(len(rows))]
+
+    def regions(self, colour: tuple, area) -> list:
+        # The bounding boxes (left, top, right, bottom) of the connected areas of colour in area.
+        left, top, right, bottom = area
+        todo = {(x, y) for y in range(top, bottom) for x in range(left, right) if self.pixel(x, y) == colour}
+        boxes = []
+        while todo:
+            stack, seen = [todo.pop()], []
+            while stack:
+                x, y = stack.pop()
+                seen.append((x, y))
+                for near in ((x + 1, y), (x - 1, y), (x, y + 1), (x, y - 1)):
+                    if near in todo:
+                        todo.remove(near)
+                        stack.append(near)
+            xs, ys = [x for x, _ in seen], [y for _, y in seen]
+            boxes.append((min(xs), min(ys), max(xs) + 1, max(ys) + 1))
+        return boxes
+
+    def find(self, rows: list, area, colour: tuple = BLACK) -> list:
+        # Where in area (left, top, right, bottom) the ink of rows stands exactly: the boxes
+        # (left, top, right, bottom) of its inked part, nothing else of colour among it.
+        inked = [y for y, row in enumerate(rows) if "#" in row]
+        columns = [x for x in range(len(rows[0])) if any(row[x] == "#" for row in rows)]
+        if not inked:
+            return []
+        shape = [row[columns[0]:columns[-1] + 1] for row in rows[inked[0]:inked[-1] + 1]]
+        left, top, right, bottom = area
+        lines = ["".join("#" if self.pixel(x, y) == colour else "." for x in range(left, right)) for y in range(top, bottom)]
+        found = []
+        for y in range(len(lines) - len(shape) + 1):
+            x = lines[y].find(shape[0])
+            while x >= 0:
+                if all(lines[y + i][x:x + len(line)] == line for i, line in enumerate(shape)):
+                    found.append((left + x, top + y, left + x + len(shape[0]), top + y + len(shape)))
+                x = lines[y].find(shape[0], x + 1)
+        return found
 
 
 def wait_for_pixel(path: Path, x: int, y: int, colour: tuple) -> Screenshot:

@@ -13,67 +13,95 @@
 #include "ruler/Monitors.h"
 #include "ruler/Nudge.h"
 #include "ruler/Rotation.h"
+#include "ruler/PaneLayout.h"
 #include "ruler/RulerLayout.h"
-
-// Readable points and rectangles in the messages of failed expectations.
-inline void PrintTo(Point p, std::ostream* out) { *out << '(' << p.x << ',' << p.y << ')'; }
-inline void PrintTo(const Rect& r, std::ostream* out) { *out << '{' << r.left << ',' << r.top << ',' << r.right << ',' << r.bottom << '}'; }
+#include "ruler/CloseFaces.h"
+#include "tests/unit/TestCanvas.h"
 
 namespace {
-using Rule = Rect (*)(const Rect&, int);
-constexpr Rule kRules[] = {PositionPaneRect, DistancePaneRect, ColorPaneRect, MagnifierPaneRect, MagnifierSliderRect};
 
-// Which panes a ruler of each size shows at 96 dpi, and where; boundaries first.
-TEST(RulerLayout, GivesEachPaneOrTheEmptyRectangleAt96Dpi) {
-    constexpr Rect kNo{}, kPos{38, 28, 83, 81}, kDis{45, 14, 85, 34}, kCol{83, 28, 168, 61};
-    const struct { Rect client, position, distance, colour, magnifier, slider; } cases[] = {
-        {{0, 0, 99, 100}, kNo, kNo, kNo, kNo, kNo}, {{0, 0, 100, 100}, kPos, kNo, kNo, kNo, kNo},
-        {{0, 0, 149, 100}, kPos, kDis, kNo, kNo, kNo}, {{0, 0, 199, 100}, kPos, kDis, kCol, kNo, kNo},
-        {{0, 0, 250, 83}, kNo, kDis, kNo, kNo, kNo}, {{0, 0, 200, 100}, kPos, kDis, kCol, {170, 28, 162, 72}, {135, 58, 165, 72}},
-        {{0, 0, 209, 100}, kPos, kDis, kCol, {170, 28, 171, 72}, {135, 58, 165, 72}},
-        {{0, 0, 250, 84}, kPos, kDis, kCol, {170, 28, 212, 56}, {135, 58, 165, 56}},
-        {{10, 20, 260, 120}, {48, 48, 93, 101}, {55, 34, 95, 54}, {93, 48, 178, 81}, {180, 48, 222, 92}, {145, 78, 175, 92}},
+PaneLayout Layout(const Rect& client, RulerUnit unit = UnitPixel, int dpi = 96) {
+    return LayoutPanes(client, dpi, MeasureReadouts(FixedMeasure(dpi), unit, dpi));
+}
+
+// A 640x170 ruler in pixels at 96 dpi, its readouts in framed boxes sized from the widest
+// texts (here every character 6 pixels wide): the distance right of the zero edge, below it
+// position and colour (the swatch at its right, a third line below for the contrast), then
+// the slider and the magnifier. Wider texts move everything after them along.
+TEST(PaneLayout, BoxesSizedFromTheWidestTextsAndTheRestMovesAlong) {
+    EXPECT_EQ(MeasureReadouts(FixedMeasure(), UnitPixel, 96).distance, 9 * 6);  // "-99999 px"
+    const PaneLayout l = Layout({0, 0, 640, 170});
+    EXPECT_EQ(l.distance.box, (Rect{43, 12, 101, 29}));
+    EXPECT_EQ(l.position.box, (Rect{36, 32, 112, 64}));
+    EXPECT_EQ(l.color.box, (Rect{116, 32, 210, 64}));
+    EXPECT_EQ(l.swatch, (Rect{188, 34, 208, 62}));
+    EXPECT_EQ(l.colorWithContrast.box, (Rect{116, 32, 210, 79}));
+    EXPECT_EQ(l.magnifierSlider, (Rect{214, 58, 244, 142}));
+    EXPECT_EQ(l.magnifier, (Rect{249, 28, 602, 142}));
+    const PaneLayout cm = Layout({0, 0, 640, 170}, UnitCentimetre);  // "-26458.0 mm": two characters more
+    EXPECT_EQ(cm.position.box.Height() - l.position.box.Height(), 15) << "a third line";
+    const std::pair<int, int> moved[] = {{cm.distance.box.right, l.distance.box.right}, {cm.position.box.right, l.position.box.right},
+                                         {cm.color.box.right, l.color.box.right}, {cm.magnifier.left, l.magnifier.left}};
+    for (const auto& [wider, narrower] : moved) EXPECT_EQ(wider - 12, narrower);
+}
+
+// Each box only where it fits inside the ruler, the tall ones from 84 pixels high, the
+// contrast's line from 100; no distance on a square. A turned ruler wide enough keeps the
+// distance box at its place; a narrower one centres a box as wide as its text below its top
+// edge, and shows none when its text is wider than the ruler.
+TEST(PaneLayout, ShowsWhatFitsInsideTheRuler) {
+    const struct { Rect client; bool distance, position, colour, contrast, magnifier, slider; } cases[] = {
+        {{0, 0, 489, 41}, true, false, false, false, false, false},  {{0, 0, 250, 83}, true, false, false, false, false, false},
+        {{0, 0, 250, 84}, true, true, true, false, false, false},    {{0, 0, 112, 84}, true, true, false, false, false, false},
+        {{0, 0, 111, 84}, true, false, false, false, false, false},  {{0, 0, 150, 150}, false, true, false, false, false, false},
+        {{0, 0, 287, 100}, true, true, true, true, false, false},    {{0, 0, 288, 100}, true, true, true, true, true, true},
+        {{0, 0, 288, 86}, true, true, true, false, true, false},     {{0, 0, 300, 489}, true, true, true, true, true, true},
+        {{0, 0, 41, 489}, true, false, false, false, false, false},
     };
     for (const auto& c : cases) {
-        const Rect expected[] = {c.position, c.distance, c.colour, c.magnifier, c.slider};
-        for (int i = 0; i < 5; ++i) EXPECT_EQ(kRules[i](c.client, 96), expected[i]) << testing::PrintToString(c.client) << i;
+        const PaneLayout l = Layout(c.client);
+        const bool shown[] = {!l.distance.box.IsEmpty(), !l.position.box.IsEmpty(), !l.color.box.IsEmpty(),
+                              !l.colorWithContrast.box.IsEmpty(), !l.magnifier.IsEmpty(), !l.magnifierSlider.IsEmpty()};
+        const bool expected[] = {c.distance, c.position, c.colour, c.contrast, c.magnifier, c.slider};
+        for (int i = 0; i < 6; ++i) EXPECT_EQ(shown[i], expected[i]) << testing::PrintToString(c.client) << " box " << i;
     }
-    constexpr int kMax = 2147483647;  // wider than an int can count: still wider than high
-    EXPECT_EQ(DistancePaneRect({-kMax - 1, 0, kMax, 100}, 96), (Rect{-kMax + 44, 14, -kMax + 84, 34}));
+    EXPECT_EQ(Layout({0, 0, 300, 489}).distance.box, Layout({0, 0, 489, 300}).distance.box);
+    const PaneLayout turned = Layout({0, 0, 41, 489});
+    EXPECT_EQ(DistanceBox(turned, 30).box, (Rect{3, 43, 37, 60}));
+    EXPECT_EQ(DistanceBox(turned, 30).text, (Point{5, 45}));
+    EXPECT_EQ(DistanceBox(turned, 37).box, (Rect{0, 43, 41, 60}));
+    EXPECT_TRUE(DistanceBox(turned, 38).box.IsEmpty());
 }
 
 Rect ScaledRect(const Rect& r, int dpi) { return {Scaled(r.left, dpi), Scaled(r.top, dpi), Scaled(r.right, dpi), Scaled(r.bottom, dpi)}; }
 
-bool WithinAPixel(const Rect& a, const Rect& b) {
-    return std::max({std::abs(a.left - b.left), std::abs(a.top - b.top), std::abs(a.right - b.right), std::abs(a.bottom - b.bottom)}) <= 1;
+bool WithinThreePixels(const Rect& a, const Rect& b) {
+    return std::max({std::abs(a.left - b.left), std::abs(a.top - b.top), std::abs(a.right - b.right), std::abs(a.bottom - b.bottom)}) <= 3;
 }
 
-// A ruler of the scaled size at 120, 144 or 192 dpi has every rectangle of the 96-dpi ruler,
-// scaled to within the rounding of a pixel; sizes and thresholds scale alike.
-TEST(RulerLayout, EveryRectangleScalesWithTheResolution) {
+// A ruler of the scaled size at 120, 144 or 192 dpi, with a font scaled alike, has every box of
+// the 96-dpi ruler scaled, to within the rounding of a few pixels (a box's frame stays one
+// device pixel); sizes and limits scale too.
+TEST(PaneLayout, EveryRectangleScalesWithTheResolution) {
     for (const int dpi : {120, 144, 192}) {
         SCOPED_TRACE(testing::Message() << dpi << " dpi");
-        for (const Rect& client : {Rect{0, 0, 489, 41}, Rect{0, 0, 400, 120}, Rect{0, 0, 300, 300}, Rect{0, 0, 220, 90}}) {
-            for (const Rule rule : kRules)
-                EXPECT_TRUE(WithinAPixel(rule(ScaledRect(client, dpi), dpi), ScaledRect(rule(client, 96), dpi))) << testing::PrintToString(client);
-            EXPECT_TRUE(WithinAPixel(MagnifierInterior(ScaledRect(client, dpi), dpi), ScaledRect(MagnifierInterior(client, 96), dpi)));
+        for (const Rect& client : {Rect{0, 0, 489, 41}, Rect{0, 0, 640, 170}, Rect{0, 0, 300, 489}}) {
+            const PaneLayout at96 = Layout(client), scaled = Layout(ScaledRect(client, dpi), UnitPixel, dpi);
+            const Rect pairs[][2] = {{at96.distance.box, scaled.distance.box}, {at96.position.box, scaled.position.box},
+                                     {at96.colorWithContrast.box, scaled.colorWithContrast.box}, {at96.swatch, scaled.swatch},
+                                     {at96.magnifier, scaled.magnifier}, {at96.magnifierSlider, scaled.magnifierSlider},
+                                     {at96.MagnifierInterior(), scaled.MagnifierInterior()}};
+            for (const auto& [small, large] : pairs) EXPECT_TRUE(WithinThreePixels(ScaledRect(small, dpi), large)) << testing::PrintToString(large);
         }
-        const int tall = Scaled(83, dpi) + 1, wide = Scaled(100, dpi);  // the tall panes' thresholds
-        EXPECT_TRUE(PositionPaneRect({0, 0, wide, tall - 1}, dpi).IsEmpty());
-        EXPECT_TRUE(PositionPaneRect({0, 0, wide - 1, tall}, dpi).IsEmpty());
-        EXPECT_FALSE(PositionPaneRect({0, 0, wide, tall}, dpi).IsEmpty());
         EXPECT_EQ(AlphaSliderRect(dpi), ScaledRect(AlphaSliderRect(96), dpi));
         EXPECT_EQ(MinimumTrackSize(dpi), (Point{Scaled(45, dpi), Scaled(40, dpi)}));
         EXPECT_EQ(CloseButtonOrigin(1000, 30, dpi), (Point{970 - Scaled(5, dpi), Scaled(5, dpi)}));
-        EXPECT_EQ(SymbolFontHeight(dpi), Scaled(SymbolFontHeight(96), dpi));
         EXPECT_NEAR(DialogFontHeight(dpi), Scaled(DialogFontHeight(96), dpi), 1);
-        // The close button's faces are never stretched nor cut: those of the resolution, of the
-        // nearest lower one, or lower still when the button is too small for them.
-        constexpr Point kRoomy{100, 100};
-        EXPECT_EQ(CloseFaceDpi(dpi, kRoomy), dpi);
-        EXPECT_EQ(CloseFaceDpi(dpi - 1, kRoomy), dpi == 120 ? 96 : dpi == 144 ? 120 : 144);
-        EXPECT_EQ(CloseFaceDpi(dpi, {Scaled(12, dpi), Scaled(13, dpi) - 1}), CloseFaceDpi(dpi - 1, kRoomy));
+        // The close button's faces: those of the resolution, else those of the nearest lower one.
+        EXPECT_EQ(CloseFaceFor(dpi).dpi, dpi);
+        EXPECT_EQ(CloseFaceFor(dpi - 1).dpi, dpi == 120 ? 96 : dpi == 144 ? 120 : 144);
     }
+    EXPECT_EQ(CloseFaceFor(72).dpi, 96);
 }
 
 // Arrows move the ruler by one pixel, Shift by ten; with Ctrl they move its right or bottom
@@ -107,31 +135,49 @@ TEST(Rotation, TurnsAboutTheClickAndBack) {
 // 1920x1080 one above the primary.
 constexpr Rect kLeft{-1280, -200, 0, 824}, kPrimary{0, 0, 1024, 768}, kAbove{-300, -1280, 1620, -200};
 const std::vector<Rect> kMonitors{kPrimary, kLeft, kAbove};
-const Rect kPane = MagnifierPaneRect({0, 0, 400, 120}, 96);  // image 176, 34, 356, 86
+constexpr Rect kPane{170, 28, 362, 92};  // image 176, 34, 356, 86
 
-// Each screen pixel becomes a block of `factor` pixels; the source stays on the monitor under
-// the mouse, wherever that lies, the lower bound tested first.
+// Each screen pixel becomes a block of `factor` pixels, as many as the image shows; the source
+// stays on the monitor under the mouse, wherever that lies, the lower bound tested first.
 TEST(MagnifierGeometry, CopiesAroundTheMouseFromItsMonitorOnly) {
     const struct { int factor; Point cursor; Rect source, dest; } cases[] = {
-        {2, {500, 300}, {455, 287, 546, 314}, {176, 34, 358, 88}}, {20, {500, 300}, {495, 299, 505, 302}, {176, 34, 376, 94}},
-        {1, {500, 300}, {410, 274, 591, 327}, {176, 34, 357, 87}}, {0, {500, 300}, {410, 274, 591, 327}, {176, 34, 357, 87}},
-        {2, {10, 5}, {0, 0, 91, 27}, {176, 34, 358, 88}},          {2, {1020, 760}, {933, 741, 1024, 768}, {176, 34, 358, 88}},
-        {2, {-5, 300}, {-91, 287, 0, 314}, {}},                     {2, {-1275, -195}, {-1280, -200, -1189, -173}, {}},
-        {2, {-600, 815}, {-645, 797, -554, 824}, {}},               {2, {1000, -205}, {955, -227, 1046, -200}, {}},
+        {2, {500, 300}, {455, 287, 545, 313}, {176, 34, 356, 86}}, {20, {500, 300}, {496, 299, 505, 302}, {176, 34, 356, 94}},
+        {1, {500, 300}, {410, 274, 590, 326}, {176, 34, 356, 86}}, {0, {500, 300}, {410, 274, 590, 326}, {176, 34, 356, 86}},
+        {7, {500, 300}, {487, 296, 513, 304}, {176, 34, 358, 90}}, {2, {10, 5}, {0, 0, 90, 26}, {176, 34, 356, 86}},
+        {2, {1023, 767}, {934, 742, 1024, 768}, {}},                {2, {-5, 300}, {-90, 287, 0, 313}, {}},
+        {2, {-1275, -195}, {-1280, -200, -1190, -174}, {}},        {2, {-600, 815}, {-645, 798, -555, 824}, {}},
+        {2, {1000, -205}, {955, -226, 1045, -200}, {}},
     };
     for (const auto& c : cases) {
         const MagnifierGeometry g = MagnifierGeometryFor(kPane, c.factor, c.cursor, MonitorAt(c.cursor, kMonitors), 96);
         EXPECT_EQ(g.source, c.source) << testing::PrintToString(c.cursor);
         if (!c.dest.IsEmpty()) EXPECT_EQ(g.dest, c.dest) << testing::PrintToString(c.cursor);
-        EXPECT_EQ(g.crosshair, (Point{266, 60}));
     }
-    // A source wider than the monitor: centred at its first half below it, at the last above.
-    EXPECT_EQ(MagnifierGeometryFor(kPane, 1, {89, 25}, {0, 0, 51, 11}, 96).source, (Rect{0, 0, 181, 53}));
-    EXPECT_EQ(MagnifierGeometryFor(kPane, 1, {90, 26}, {0, 0, 51, 11}, 96).source, (Rect{-130, -42, 51, 11}));
+    // A source longer than the monitor: it starts at the monitor for a cursor in its first half.
+    EXPECT_EQ(MagnifierGeometryFor(kPane, 1, {89, 25}, {0, 0, 51, 11}, 96).source, (Rect{0, 0, 180, 52}));
+    EXPECT_EQ(MagnifierGeometryFor(kPane, 1, {90, 26}, {0, 0, 51, 11}, 96).source, (Rect{-129, -41, 51, 11}));
     for (int size = 1; size <= 13; ++size)  // panes up to 12 pixels leave no image: nothing is copied
         EXPECT_EQ(MagnifierGeometryFor({170, 28, 170 + size, 92}, 2, {500, 300}, kPrimary, 96).Copies(), size == 13) << size;
-    EXPECT_EQ(MagnifierGeometryFor(MagnifierPaneRect({0, 0, 800, 240}, 192), 2, {500, 300}, kPrimary, 192).image,
-              (Rect{352, 68, 712, 172}));  // twice as far at 192 dpi
+    EXPECT_EQ(MagnifierGeometryFor({340, 56, 724, 184}, 2, {500, 300}, kPrimary, 192).image,
+              (Rect{352, 68, 712, 172}));  // inset twice as far at 192 dpi
+}
+
+// At every factor and for odd and even images the crosshair crosses the block of the
+// cursor's pixel, the one whose colour the readouts show, also where the monitor's edge holds
+// the source; every block of the source is at least partly seen.
+TEST(MagnifierGeometry, TheCrosshairCrossesTheCursorsPixel) {
+    for (int f = 1; f <= 20; ++f) {
+        for (const Point size : {Point{180, 52}, Point{181, 53}, Point{161, 60}, Point{200, 41}}) {
+            for (const Point cursor : {Point{500, 300}, Point{0, 0}, Point{1023, 767}, Point{3, 766}}) {
+                const Rect pane{170, 28, 170 + size.x + 12, 28 + size.y + 12};
+                const MagnifierGeometry g = MagnifierGeometryFor(pane, f, cursor, kPrimary, 96);
+                const std::string what = testing::PrintToString(std::make_tuple(f, size, cursor));
+                EXPECT_TRUE(g.image.Contains(g.crosshair) && g.cursorBlock.Contains(g.crosshair)) << what;
+                EXPECT_EQ((Point{g.source.left + (g.crosshair.x - g.dest.left) / f, g.source.top + (g.crosshair.y - g.dest.top) / f}), cursor) << what;
+                EXPECT_TRUE(g.dest.right - g.image.right < f && g.dest.bottom - g.image.bottom < f) << what;
+            }
+        }
+    }
 }
 
 // The monitor under a point, or the nearest one between and outside them.

@@ -10,62 +10,25 @@
 #include <utility>
 #include <vector>
 
-#include "ruler/Canvas.h"
 #include "ruler/CursorTracking.h"
+#include "ruler/PaneLayout.h"
 #include "ruler/DpiScale.h"
 #include "ruler/ReadoutText.h"
 #include "ruler/RulerLayout.h"
 #include "ruler/ScalePainter.h"
-
-// Readable points and rectangles in the messages of failed expectations.
-inline void PrintTo(Point p, std::ostream* out) { *out << '(' << p.x << ',' << p.y << ')'; }
-inline void PrintTo(const Rect& r, std::ostream* out) { *out << '{' << r.left << ',' << r.top << ',' << r.right << ',' << r.bottom << '}'; }
+#include "tests/unit/TestCanvas.h"
 
 namespace {
-
-// A Canvas that records the scale's lines and centred texts in order, so that tests can
-// check what was painted without a device context.
-class RecordingCanvas : public Canvas {
-public:
-    enum class Kind { Line, TextCentred };
-    struct Call {
-        Kind kind{};
-        Point from{}, to{};  // a line's ends, `to` excluded
-        Rect box{};          // a text's box
-        std::string text{};
-        friend bool operator==(const Call& a, const Call& b) {
-            return std::tie(a.kind, a.from, a.to, a.box, a.text) == std::tie(b.kind, b.from, b.to, b.box, b.text);
-        }
-        friend void PrintTo(const Call& c, std::ostream* out) { *out << testing::PrintToString(std::tie(c.from, c.to, c.box, c.text)); }
-    };
-    // Large enough to hold any ruler, small enough that Width() cannot overflow.
-    static constexpr Rect kEverything{-(1 << 30), -(1 << 30), 1 << 30, 1 << 30};
-
-    explicit RecordingCanvas(Rect clip = kEverything) : m_clip(clip) {}
-    std::vector<Call> calls;
-
-    Rect ClipBox() const override { return m_clip; }
-    void Line(Point from, Point to) override { calls.push_back({Kind::Line, from, to}); }
-    void TextCentred(const Rect& box, std::string_view text) override { calls.push_back({Kind::TextCentred, {}, {}, box, std::string(text)}); }
-    void SelectPen(Color) override {}
-    void SelectFont(Font) override {}
-    void SelectTextColor(Color) override {}
-    void TextAt(Point, std::string_view) override {}
-    void Fill(const Rect&, Color) override {}
-    void StretchFromScreen(const Rect&, const Rect&) override {}
-
-private:
-    Rect m_clip;
-};
 
 using Kind = RecordingCanvas::Kind;
 using Call = RecordingCanvas::Call;
 using Texts = std::vector<std::pair<std::string, Rect>>;
 constexpr Rect kAll = RecordingCanvas::kEverything;
 
-std::vector<Call> DrawRuler(const Rect& client, RulerUnit unit, std::int32_t zoom = 100, const Rect& clip = kAll, int dpi = 96) {
-    RecordingCanvas canvas(clip);
-    return DrawRulerScale(canvas, client, unit, zoom, dpi), canvas.calls;
+std::vector<Call> DrawRuler(const Rect& client, RulerUnit unit, std::int32_t zoom = 100, const Rect& clip = kAll, int dpi = 96,
+                            const NumberRoom& room = {}) {
+    RecordingCanvas canvas(clip, dpi);
+    return DrawRulerScale(canvas, client, unit, zoom, dpi, room), canvas.calls;
 }
 
 // The numbers and their boxes, and the longest tick at each position along the top edge (or
@@ -158,7 +121,7 @@ TEST(DrawScale, LogicalPixelsStandWhereTheirReadoutsSayAtEveryResolution) {
         for (int q = 0; Rescaled(q, 96, dpi) <= 1000; q += 5) {
             const int x = Rescaled(q, 96, dpi);
             expected[x] = Scaled(q % 100 == 0 ? 10 : q % 50 == 0 ? 8 : q % 10 == 0 ? 5 : 3, dpi);
-            EXPECT_EQ(DistanceText({x, 7}, {0, 0}, UnitLogical, dpi), std::to_string(q)) << dpi;
+            EXPECT_EQ(DistanceText(x, UnitLogical, dpi), std::to_string(q)) << dpi;
         }
         for (auto& [x, length] : ticks) length = x <= 1000 ? length : expected[x];
         EXPECT_EQ(ticks, expected) << dpi;
@@ -172,51 +135,99 @@ TEST(DrawScale, LogicalPixelsStandWhereTheirReadoutsSayAtEveryResolution) {
     }
 }
 
-// Pixels show absolute screen coordinates and measure the distance from the ruler's left
-// edge; millimetres and inches use the resolution alone, never the zoom; a negative offset
-// that rounds to zero keeps its sign. The colour's fourth byte is ignored.
-TEST(ReadoutText, PositionDistanceAndColourTexts) {
-    const struct { RulerUnit unit; Point at, origin; int dpi; std::vector<std::string> position; const char* distance; } cases[] = {
-        {UnitPixel, {150, 210}, {100, 200}, 96, {"150", "210"}, "50"},  {UnitPixel, {90, -5}, {100, 200}, 96, {"90", "-5"}, "-10"},
-        {UnitInch, {148, 392}, {100, 200}, 96, {"0.5", "2.0", "48"}, "0.5"}, {UnitInch, {-4, -1}, {0, 0}, 96, {"-0.0", "-0.0", "-4"}, "-0.0"},
-        {UnitInch, {244, 488}, {100, 200}, 144, {"1.0", "2.0", "144"}, "1.0"},
-        {UnitCentimetre, {100, 45}, {0, 0}, 96, {"26.5", "11.9", "100"}, "26.5"},
-        {UnitLogical, {460, 200}, {100, 100}, 144, {"240", "67", "360"}, "240"},  // logical pixels round
-        {UnitLogical, {-3, -1}, {0, 0}, 192, {"-2", "-1", "-3"}, "-2"}, {UnitLogical, {3, 1}, {0, 0}, 192, {"2", "1", "3"}, "2"},
-        {UnitCentimetre, {-2147483647 - 1, 0}, {1, 0}, 96, {"568188381.6", "0.0", "2147483647"}, "568188381.6"},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(PositionLines(c.at, c.origin, c.unit, c.dpi), c.position) << testing::PrintToString(c.at);
-        EXPECT_EQ(DistanceText(c.at, c.origin, c.unit, c.dpi), c.distance) << testing::PrintToString(c.at);
+// Where a number's text stands in its box, centred as the canvas draws it.
+std::vector<Rect> Inks(const Texts& texts, int dpi = 96) {
+    std::vector<Rect> inks;
+    const FixedMeasure measure(dpi);
+    for (const auto& [text, box] : texts) {
+        const int width = measure.TextWidth(text), height = measure.TextHeight();
+        const int left = box.left + (box.Width() - width) / 2, top = box.top + (box.Height() - height) / 2;
+        inks.push_back({left, top, left + width, top + height});
     }
-    EXPECT_EQ(ColorLines(0xAB804020), (std::array<std::string, 2>{"032-064-128", "20-40-80"}));
-    EXPECT_EQ(ColorCopyText(0xABCC6633), "#3366CC");  // red first although it is the low byte
+    return inks;
 }
 
-// A pane is invalidated exactly when its text changes; the colour is sampled after a move and
-// its pane invalidated only when the colour differs (all 32 bits compared).
-TEST(CursorTracking, InvalidatesExactlyThePanesWhoseTextChanged) {
-    constexpr Rect kTall{0, 0, 400, 120};
-    const Invalidation position{PositionPaneRect(kTall, 96), true}, distance{DistancePaneRect(kTall, 96), true};
-    auto at = [&](Point origin, RulerUnit unit = UnitPixel) { return ReadoutContext{kTall, origin, unit, 96}; };
-    using Panes = std::vector<Invalidation>;
-    const struct { std::optional<Point> cursor; ReadoutContext context; Panes panes; bool sample; } ticks[] = {
-        {Point{500, 300}, at({100, 200}), {position, distance}, true}, {Point{500, 300}, at({100, 200}), {}, false},  // at rest
-        {Point{500, 301}, at({100, 200}), {position}, true},           // y alone: the distance stays
-        {Point{510, 311}, at({110, 210}), {position}, true},           // dragged along: so does it
-        {std::nullopt, at({110, 210}), {}, false},                     // unread: nothing stored
-        {Point{510, 311}, at({110, 210}, UnitInch), {position, distance}, false},
-        {Point{511, 311}, at({110, 210}, UnitInch), {position}, true},  // 4.2 in at 400 and 401 px
-        {Point{511, 311}, at({100, 210}, UnitInch), {position, distance}, false},  // the ruler moved
+// The numbers keep clear of the readouts and of each other: one that would come closer than
+// the gap to a readout is left out, and where the marks stand too close for their numbers
+// only every second, third, ... mark is numbered, along every edge and where two edges meet.
+// A series whose marks would stand closer than 3 pixels is not drawn at all.
+TEST(DrawScale, NumbersKeepClearOfReadoutsAndEachOther) {
+    const NumberRoom room{{{43, 12, 101, 29}}, 3};  // the distance box of a thin ruler
+    const Texts thin = TextsOf(DrawRuler({0, 0, 489, 41}, UnitPixel, 100, kAll, 96, room));
+    EXPECT_EQ(thin.size(), 4u);
+    EXPECT_EQ(thin[1].first, "200") << "'100' comes too close to the readout";
+    for (const int zoom : {10, 25, 60, 100, 500}) {
+        for (const int dpi : {96, 192}) {
+            const std::vector<Rect> inks = Inks(TextsOf(DrawRuler({0, 0, Scaled(700, dpi), Scaled(300, dpi)}, UnitCentimetre, zoom, kAll, dpi)), dpi);
+            for (std::size_t i = 0; i < inks.size(); ++i)
+                for (std::size_t j = i + 1; j < inks.size(); ++j)
+                    EXPECT_FALSE(inks[i].Inflated(3, 3).Intersects(inks[j])) << zoom << " at " << dpi << ": " << testing::PrintToString(inks[i]);
+        }
+    }
+    std::map<int, int> every378, ticks;  // at zoom 10 only the centimetres are marked, 3.78 pixels apart
+    for (int i = 0; 3.78 * i < 400; ++i) every378[static_cast<int>(3.7795275590551185 * i)] = 10;
+    for (const auto& [x, length] : Ticks(DrawRuler({0, 0, 400, 40}, UnitCentimetre, 10))) if (x < 400) ticks[x] = length;
+    EXPECT_EQ(ticks, every378);
+    EXPECT_TRUE(DrawRuler({0, 0, 400, 40}, UnitCentimetre, 5).empty()) << "no dark band at zoom 5";
+}
+
+// What the readouts show, each number with its unit: pixels give absolute screen coordinates
+// and the distance from the zero edge (the left edge, or the top one on a turned ruler);
+// millimetres and inches use the resolution alone, never the zoom, and a negative offset that
+// rounds to zero keeps its sign; logical pixels round halves away from zero. The colour's
+// fourth byte is ignored; a reference colour adds the contrast.
+TEST(ReadoutText, EachNumberWithItsUnit) {
+    using Lines = std::vector<std::string>;
+    const struct { RulerUnit unit; Point at, origin; int dpi; bool turned; Lines position; const char* distance; } cases[] = {
+        {UnitPixel, {150, 210}, {100, 200}, 96, false, {"150 px", "210 px"}, "50 px"},
+        {UnitPixel, {150, 210}, {100, 200}, 96, true, {"150 px", "210 px"}, "10 px"},
+        {UnitPixel, {90, -5}, {100, 200}, 96, false, {"90 px", "-5 px"}, "-10 px"},
+        {UnitInch, {148, 392}, {100, 200}, 96, false, {"0.5 in", "2.0 in", "48 px"}, "0.5 in"},
+        {UnitInch, {-4, -1}, {0, 0}, 96, false, {"-0.0 in", "-0.0 in", "-4 px"}, "-0.0 in"},
+        {UnitInch, {244, 488}, {100, 200}, 144, true, {"1.0 in", "2.0 in", "144 px"}, "2.0 in"},
+        {UnitCentimetre, {100, 45}, {0, 0}, 96, false, {"26.5 mm", "11.9 mm", "100 px"}, "26.5 mm"},
+        {UnitLogical, {460, 200}, {100, 100}, 144, false, {"240 lpx", "67 lpx", "360 px"}, "240 lpx"},
+        {UnitLogical, {-3, -1}, {0, 0}, 192, false, {"-2 lpx", "-1 lpx", "-3 px"}, "-2 lpx"},
+        {UnitLogical, {3, 1}, {0, 0}, 192, true, {"2 lpx", "1 lpx", "3 px"}, "1 lpx"},
+        {UnitCentimetre, {-2147483647 - 1, 0}, {1, 0}, 96, false, {"568188381.6 mm", "0.0 mm", "2147483647 px"}, "568188381.6 mm"},
+    };
+    for (const auto& c : cases) {
+        const ReadoutTexts texts = ReadoutTextsFor({c.at, c.origin, 0}, c.unit, c.dpi, c.turned, std::nullopt);
+        Lines drawn;
+        for (std::size_t i = 0; i < texts.position.size(); ++i) drawn.push_back(WithUnit(texts.position[i], PositionSuffix(c.unit, i)));
+        EXPECT_EQ(drawn, c.position) << testing::PrintToString(c.at);
+        EXPECT_EQ(WithUnit(texts.distance, UnitSuffix(c.unit)), c.distance) << testing::PrintToString(c.at);
+        EXPECT_EQ(texts.contrast, "");
+    }
+    const ReadoutTexts colour = ReadoutTextsFor({{0, 0}, {0, 0}, 0xAB777777}, UnitPixel, 96, false, Rgb(255, 255, 255));
+    EXPECT_EQ(colour.color, (std::array<std::string, 2>{"119-119-119", "77-77-77"}));
+    EXPECT_EQ(colour.contrast, "4.47:1");
+    EXPECT_EQ(ColorLines(0xAB804020), (std::array<std::string, 2>{"032-064-128", "20-40-80"}));  // red is the low byte
+}
+
+// A box is repainted exactly when its text changes, all of them at the first tick; the colour
+// box also when the contrast comes or goes. A cursor that cannot be read leaves the last one.
+TEST(CursorTracking, RepaintsExactlyTheBoxesWhoseTextChanged) {
+    const PaneLayout layout = LayoutPanes({0, 0, 640, 170}, 96, MeasureReadouts(FixedMeasure(), UnitPixel, 96));
+    const Rect distance = layout.distance.box, position = layout.position.box, colour = layout.colorWithContrast.box;
+    const auto texts = [](Point at, Point origin, Color color, std::optional<Color> reference = std::nullopt) {
+        return ReadoutTextsFor({at, origin, color}, UnitPixel, 96, false, reference);
+    };
+    using Boxes = std::vector<Rect>;
+    const std::pair<ReadoutTexts, Boxes> ticks[] = {
+        {texts({500, 300}, {100, 200}, 0x336699), {distance, position, colour}}, {texts({500, 300}, {100, 200}, 0x336699), {}},
+        {texts({500, 301}, {100, 200}, 0x336699), {position}},           // y alone: the distance stays
+        {texts({510, 311}, {110, 210}, 0x336699), {position}},           // dragged along: so does it
+        {texts({511, 311}, {110, 210}, 0x336699), {distance, position}},
+        {texts({511, 311}, {110, 210}, 0x336698), {colour}},
+        {texts({511, 311}, {110, 210}, 0x336698, Rgb(0, 0, 0)), {colour}},  // a contrast appears
     };
     CursorTracker tracker;
-    for (const auto& tick : ticks) {
-        const CursorTick result = tracker.OnSample(tick.cursor, tick.context);
-        EXPECT_EQ(std::pair(result.panes, result.sampleColor), std::pair(tick.panes, tick.sample)) << tracker.LastCursor().y;
-    }
-    EXPECT_FALSE(tracker.OnColor(0xFFFFFFFF, kTall, 96));  // the initial value, read again
-    EXPECT_EQ(tracker.OnColor(0x00FFFFFF, kTall, 96), (Invalidation{{83, 28, 168, 61}, true}));
-    EXPECT_FALSE(tracker.OnColor(0x00FFFFFF, kTall, 96));
+    for (const auto& [shown, repainted] : ticks) EXPECT_EQ(tracker.OnTexts(shown, layout), repainted) << shown.position[1];
+    EXPECT_TRUE(tracker.OnCursor(Point{5, 5}));
+    EXPECT_FALSE(tracker.OnCursor(Point{5, 5}));
+    EXPECT_FALSE(tracker.OnCursor(std::nullopt));
+    EXPECT_EQ(tracker.LastCursor(), (Point{5, 5}));
 }
 
 }  // namespace

@@ -15,6 +15,8 @@
 #include "res/resource.h"
 #include "ruler/ContextMenu.h"
 #include "ruler/DpiScale.h"
+#include "ruler/GdiCanvas.h"
+#include "ruler/ReadoutPainter.h"
 #include "ruler/RulerFonts.h"
 #include "ruler/RulerLayout.h"
 #include "ruler/RulerWnd.h"
@@ -45,34 +47,75 @@ protected:
     static inline HWND s_window = nullptr;
 };
 
-// The widest text of each readout line that fits at 96 dpi fits at every resolution with the
-// fonts made for it, the text grows with the resolution (Wine's bitmap "MS Sans Serif" has
-// few sizes: by three quarters at least), and the lines do not run into each other.
-TEST_F(Ruler, ReadoutTextsKeepClearOfTheNextPaneAndTheSwatch) {
-    CDC dc;
-    ASSERT_TRUE(dc.CreateCompatibleDC(CClientDC(nullptr)));
-    int height96 = 0;
-    for (const int dpi : {96, 144, 192}) {
+// Records where the painting puts its texts, measured in a real font: the numbers of the scale
+// as they stand centred in their boxes, the readouts' texts from their top-left corners.
+class TextPlaces : public Canvas {
+public:
+    explicit TextPlaces(const TextMeasure& font) : m_font(font) {}
+    std::vector<Rect> numbers, readouts;
+
+    Rect ClipBox() const override { return {-100000, -100000, 100000, 100000}; }
+    int TextWidth(std::string_view text) const override { return m_font.TextWidth(text); }
+    int TextHeight() const override { return m_font.TextHeight(); }
+    void TextCentred(const Rect& box, std::string_view text) override {
+        const int width = TextWidth(text), left = box.left + (box.Width() - width) / 2, top = box.top + (box.Height() - TextHeight()) / 2;
+        numbers.push_back({left, top, left + width, top + TextHeight()});
+    }
+    void TextAt(Point at, std::string_view text) override { readouts.push_back({at.x, at.y, at.x + TextWidth(text), at.y + TextHeight()}); }
+    void SelectPen(Color) override {}
+    void Line(Point, Point) override {}
+    void SelectTextColor(Color) override {}
+    void Fill(const Rect&, Color) override {}
+    void StretchFromScreen(const Rect&, const Rect&, const Rect&) override {}
+
+private:
+    const TextMeasure& m_font;
+};
+
+bool Apart(const Rect& a, const Rect& b, int gap) { return !a.Inflated(gap, gap).Intersects(b); }
+bool Holds(const Rect& outer, const Rect& inner) {
+    return outer.left <= inner.left && inner.right <= outer.right && outer.top <= inner.top && inner.bottom <= outer.bottom;
+}
+
+// With the fonts the ruler makes at 96, 120, 144 and 192 dpi, for every unit, extreme values
+// and zooms: every readout box lies inside the ruler, holds its texts and keeps 3 scaled pixels
+// from the other boxes, the magnifier and its slider; every number of the scale keeps as much
+// from the readouts and from the other numbers.
+TEST_F(Ruler, NothingRunsIntoAnything) {
+    CDC memory;
+    ASSERT_TRUE(memory.CreateCompatibleDC(CClientDC(nullptr)));
+    const ReadoutSubject subjects[] = {{{-32768, -32768}, {0, 0}, 0}, {{32767, 32767}, {-32768, -32768}, 0x123456}, {{5, 5}, {0, 0}, 0}};
+    for (const int dpi : {96, 120, 144, 192}) {
         CRulerFonts fonts;
         fonts.Make(reinterpret_cast<HFONT>(::SendMessageW(s_window, WM_GETFONT, 0, 0)), dpi);
-        const CSelection font(dc.GetSafeHdc(), fonts.Dialog());
-        auto width = [&dc](const char* text) {
-            SIZE size{};
-            ::GetTextExtentPoint32A(dc.GetSafeHdc(), text, static_cast<int>(std::strlen(text)), &size);
-            return static_cast<int>(size.cx);
-        };
-        TEXTMETRICW metrics{};
-        ::GetTextMetricsW(dc.GetSafeHdc(), &metrics);
-        height96 = height96 ? height96 : metrics.tmHeight;
-        const Rect client{0, 0, Scaled(400, dpi), Scaled(120, dpi)};
-        const Rect position = PositionPaneRect(client, dpi), distance = DistancePaneRect(client, dpi), colour = ColorPaneRect(client, dpi);
-        EXPECT_GE(4 * metrics.tmHeight, 3 * Scaled(height96, dpi)) << dpi;
-        for (const char* text : {"-9999", "999.9"})  // screen coordinates; offsets up to 999.9 mm or inches
-            EXPECT_LE(position.left + Scaled(18, dpi) + width(text), colour.left) << text << dpi;
-        EXPECT_LE(distance.left + width("-9999.9"), distance.right) << dpi;
-        for (const char* text : {"255-255-255", "FF-FF-FF"}) EXPECT_LE(colour.left + width(text), colour.right - Scaled(20, dpi)) << text << dpi;
-        EXPECT_LE(metrics.tmHeight, Scaled(15, dpi)) << "the lines of a pane overlap at " << dpi;
-        EXPECT_LE(distance.top + metrics.tmHeight, position.top) << "the distance runs into the position at " << dpi;
+        const CGdiCanvas font(memory, fonts.Dialog());
+        const int gap = Scaled(3, dpi);
+        for (const RulerUnit unit : {UnitPixel, UnitLogical, UnitCentimetre, UnitInch}) {
+            for (const Rect& client : {Rect{0, 0, Scaled(489, dpi), Scaled(41, dpi)}, Rect{0, 0, Scaled(640, dpi), Scaled(170, dpi)},
+                                       Rect{0, 0, Scaled(300, dpi), Scaled(84, dpi)}, Rect{0, 0, Scaled(41, dpi), Scaled(489, dpi)},
+                                       Rect{0, 0, Scaled(300, dpi), Scaled(600, dpi)}}) {
+                for (const std::int32_t zoom : {10, 100, 500}) {
+                    for (const ReadoutSubject& subject : subjects) {
+                        RulerView view{client, unit, zoom, dpi, LayoutPanes(client, dpi, fonts.Measure(unit, dpi))};
+                        view.reference = subject.color;
+                        view.texts = ReadoutTextsFor(subject, unit, dpi, client.Height() > client.Width(), view.reference);
+                        TextPlaces places(font);
+                        PaintRuler(places, view);
+                        const std::string what = testing::PrintToString(std::make_tuple(dpi, int(unit), client.right, client.bottom, zoom, subject.cursor.x));
+                        std::vector<Rect> boxes = ReadoutBoxes(view, font);
+                        for (const Rect& box : boxes) {
+                            EXPECT_TRUE(Holds(client, box)) << what;
+                            for (const Rect& other : {view.layout.magnifier, view.layout.magnifierSlider}) EXPECT_TRUE(Apart(box, other, gap)) << what;
+                        }
+                        for (const Rect& text : places.readouts)
+                            EXPECT_TRUE(std::any_of(boxes.begin(), boxes.end(), [&](const Rect& box) { return Holds(box.Inflated(-1, -1), text); })) << what;
+                        boxes.insert(boxes.end(), places.numbers.begin(), places.numbers.end());
+                        for (std::size_t i = 0; i < boxes.size(); ++i)
+                            for (std::size_t j = i + 1; j < boxes.size(); ++j) EXPECT_TRUE(Apart(boxes[i], boxes[j], gap)) << what << i << ',' << j;
+                    }
+                }
+            }
+        }
     }
 }
 
@@ -125,7 +168,9 @@ TEST_F(Ruler, FollowsANewResolution) {
     EXPECT_EQ(FromRECT(window), FromRECT(suggested));
     const Rect button = ChildRect(IDCANCEL);
     EXPECT_EQ((Rect{790 - 2 * button96.Width(), 10, 790, 10 + 2 * button96.Height()}), button);
-    EXPECT_EQ(ChildRect(IDC_MAGNIFY_SLIDER), MagnifierSliderRect({0, 0, 800, 240}, 192));
+    CRulerFonts fonts;
+    fonts.Make(reinterpret_cast<HFONT>(::SendMessageW(s_window, WM_GETFONT, 0, 0)), 192);
+    EXPECT_EQ(ChildRect(IDC_MAGNIFY_SLIDER), LayoutPanes({0, 0, 800, 240}, 192, fonts.Measure(UnitPixel, 192)).magnifierSlider);
     EXPECT_EQ(ChildRect(IDC_ALPHA_SLIDER), AlphaSliderRect(192));
     MINMAXINFO limits{};
     ::SendMessageW(s_window, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&limits));

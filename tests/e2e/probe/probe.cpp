@@ -183,7 +183,8 @@ std::string AccessibleText(IAccessible* object, HRESULT (STDMETHODCALLTYPE IAcce
     self.lVal = CHILDID_SELF;
     BSTR text = nullptr;
     const HRESULT hr = object ? (object->*get)(self, &text) : failure;
-    failure = FAILED(failure) ? failure : hr;
+    if (SUCCEEDED(failure) && FAILED(hr))
+        failure = hr;
     const std::string quoted = SUCCEEDED(hr) ? Quoted(text ? text : L"") : "null";
     SysFreeString(text);
     return quoted;

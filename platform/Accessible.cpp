@@ -182,8 +182,6 @@ void CWindowAccessibility::SetValue(std::string_view text, std::uint32_t now) { 
 
 void CWindowAccessibility::Tick(std::uint32_t now) { Announce(m_throttle.Tick(now)); }
 
-// The throttle counts a change as announced even when nobody listens: a listener that comes
-// later reads the value first and hears of the next change.
 void CWindowAccessibility::Announce(bool due) const {
     if (due && IsListening()) ::NotifyWinEvent(EVENT_OBJECT_VALUECHANGE, m_hwnd, OBJID_CLIENT, CHILDID_SELF);
 }

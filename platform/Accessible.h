@@ -44,8 +44,10 @@ public:
     // Whether anyone listens: the object was asked for and a hook for value changes is installed.
     bool IsListening() const;
     // The window now shows `text` (UTF-8) at `now`: announces it if it is a change and its turn.
+    // Changes while nobody listens count as announced: a listener reads the value first. Called
+    // on every tick, it does what Tick does as well.
     void SetValue(std::string_view text, std::uint32_t now = ::GetTickCount());
-    // On every timer tick: announces a change held back until now.
+    // On a timer tick: announces a change held back until now.
     void Tick(std::uint32_t now = ::GetTickCount());
 
 private:

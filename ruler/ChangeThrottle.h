@@ -2,19 +2,15 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
-#include <utility>
 
 // Decides when a change of a shown value is announced to assistive technology: at once when
 // the last announcement is at least kGapMs old, otherwise at the first tick kGapMs after it,
 // so that announcements never come closer than that. A value that went back to the one last
-// announced before its turn came is no change and announces nothing. Times are 32-bit
-// millisecond counts (GetTickCount) and may wrap around.
+// announced before its turn came is no change and announces nothing; nor does the empty value
+// it starts with. Times are 32-bit millisecond counts (GetTickCount) and may wrap around.
 class ChangeThrottle {
 public:
     static constexpr std::uint32_t kGapMs = 250;
-
-    // `known` is the value the listener has already: announcing it again would be noise.
-    explicit ChangeThrottle(std::string known = {}) : m_value(known), m_announced(std::move(known)) {}
 
     // The value is now `value` at `now`; true when a change is to be announced now.
     bool Update(std::string_view value, std::uint32_t now);

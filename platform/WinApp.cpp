@@ -1,5 +1,7 @@
 #include "platform/WinApp.h"
 
+#include "platform/Accessible.h"
+
 CWinApp* CWinApp::s_app = nullptr;
 
 CWinApp::CWinApp() { s_app = this; }
@@ -22,6 +24,8 @@ int CWinApp::Run() {
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     const INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES | ICC_UPDOWN_CLASS};
     ::InitCommonControlsEx(&controls);
+    // The accessible objects that windows hand out reach other processes through COM.
+    const CComApartment com;
 
     CWinApp* app = CWinApp::Get();
     if (!app || !app->InitInstance()) return 1;

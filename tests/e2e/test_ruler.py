@@ -54,7 +54,8 @@ def test_settings_are_read_at_start_and_written_back(velmar, stored, end, expect
 
 def test_runs_alone_with_windows_own_dlls_and_one_manifest(velmar):
     dlls = {dll.lower() for dll in re.findall(r"DLL Name: (\S+)", run(["x86_64-w64-mingw32-objdump", "-p", velmar.exe]).stdout)}
-    assert "user32.dll" in dlls and dlls <= {"kernel32.dll", "user32.dll", "gdi32.dll", "comctl32.dll", "advapi32.dll", "msvcrt.dll"}
+    assert "user32.dll" in dlls and dlls <= {"kernel32.dll", "user32.dll", "gdi32.dll", "comctl32.dll", "advapi32.dll", "msvcrt.dll",
+                                             "ole32.dll", "oleacc.dll", "oleaut32.dll"}
     resources = run(["x86_64-w64-mingw32-windres", "-i", velmar.exe, "-O", "rc"]).stdout
     manifests = re.findall(r"^(\S+) 24\b[^\n]*\nBEGIN\n(.*?)^END", resources, re.M | re.S)
     assert [name for name, _ in manifests] == ["1"] and "<assembly" in manifests[0][1], manifests

@@ -12,8 +12,16 @@
 //   velmar_probe colorwindow <x> <y> <w> <h> <RRGGBB> [<RRGGBB> <ms>]
 //                                    a topmost window of one colour, or of two taking turns
 //                                    every <ms> milliseconds, until the process is ended
+//   velmar_probe accvalue <title>    name and value of the unowned window's client area as
+//                                    assistive technology reads them (null when a call failed,
+//                                    "hresult" the first failure)
+//   velmar_probe winevents <title> <ms>   listens that long for the window's value changes
+//                                    (EVENT_OBJECT_VALUECHANGE of OBJID_CLIENT), out of context as
+//                                    assistive technology does: prints {"hooked": ...} at once
+//                                    and the events' times, in ms since then, at the end
 // Exit codes: 0 done, 1 bad arguments, 2 no such window. Device pixels throughout.
 #include <windows.h>
+#include <oleacc.h>
 
 #include <cstdio>
 #include <cstring>
@@ -162,6 +170,68 @@ HWND FindOwnerless(const wchar_t* title) {
     return hwnd;
 }
 
+std::string Hex(HRESULT hr) {
+    char text[16];
+    std::snprintf(text, sizeof text, "\"0x%08lX\"", static_cast<unsigned long>(hr));
+    return text;
+}
+
+// One text property of the client object, null when the call fails; `failure` keeps the first.
+std::string AccessibleText(IAccessible* object, HRESULT (STDMETHODCALLTYPE IAccessible::*get)(VARIANT, BSTR*), HRESULT& failure) {
+    VARIANT self{};
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    BSTR text = nullptr;
+    const HRESULT hr = object ? (object->*get)(self, &text) : failure;
+    if (SUCCEEDED(failure) && FAILED(hr))
+        failure = hr;
+    const std::string quoted = SUCCEEDED(hr) ? Quoted(text ? text : L"") : "null";
+    SysFreeString(text);
+    return quoted;
+}
+
+int PrintAccessibleValue(HWND hwnd) {
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    IAccessible* object = nullptr;
+    HRESULT failure = AccessibleObjectFromWindow(hwnd, OBJID_CLIENT, IID_PPV_ARGS(&object));
+    const std::string name = AccessibleText(object, &IAccessible::get_accName, failure);
+    const std::string value = AccessibleText(object, &IAccessible::get_accValue, failure);
+    std::printf("{\"name\": %s, \"value\": %s, \"hresult\": %s}\n", name.c_str(), value.c_str(), Hex(failure).c_str());
+    if (object)
+        object->Release();
+    CoUninitialize();
+    return 0;
+}
+
+HWND g_watched = nullptr;
+DWORD g_start = 0;
+std::string g_events;
+
+void CALLBACK OnWinEvent(HWINEVENTHOOK, DWORD, HWND hwnd, LONG object, LONG, DWORD, DWORD) {
+    if (hwnd == g_watched && object == OBJID_CLIENT)
+        g_events += (g_events.empty() ? "" : ", ") + std::to_string(GetTickCount() - g_start);
+}
+
+int PrintWinEvents(HWND hwnd, int milliseconds) {
+    DWORD process = 0;
+    GetWindowThreadProcessId(g_watched = hwnd, &process);
+    HWINEVENTHOOK hook = SetWinEventHook(EVENT_OBJECT_VALUECHANGE, EVENT_OBJECT_VALUECHANGE, nullptr, OnWinEvent, process, 0,
+                                         WINEVENT_OUTOFCONTEXT);
+    g_start = GetTickCount();
+    std::printf("{\"hooked\": %s}\n", hook ? "true" : "false");
+    std::fflush(stdout);
+    // Out-of-context events come as messages to this thread.
+    for (DWORD elapsed = 0; elapsed < static_cast<DWORD>(milliseconds); elapsed = GetTickCount() - g_start) {
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, milliseconds - elapsed, QS_ALLINPUT);
+        for (MSG msg; PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE);)
+            DispatchMessageW(&msg);
+    }
+    if (hook)
+        UnhookWinEvent(hook);
+    std::printf("{\"events\": %s}\n", hook ? ("[" + g_events + "]").c_str() : "null");
+    return 0;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -181,6 +251,10 @@ int wmain(int argc, wchar_t** argv) {
                             SWP_NOZORDER | SWP_NOACTIVATE), std::printf("{}\n"), 0;
     if (command == L"close" && argc == 3 && target)
         return PostMessageW(target, WM_CLOSE, 0, 0), std::printf("{}\n"), 0;
+    if (command == L"accvalue" && argc == 3 && target)
+        return PrintAccessibleValue(target);
+    if (command == L"winevents" && argc == 4 && target)
+        return PrintWinEvents(target, _wtoi(argv[3]));
     if (command == L"colorwindow" && (argc == 7 || argc == 9))
         return ShowColorWindow(argv + 2, argc == 9);
     return argc > 2 && !target ? 2 : 1;

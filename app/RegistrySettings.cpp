@@ -9,6 +9,7 @@ constexpr char kSection[] = "Option";
 constexpr char kSliderShownValue[] = "MitTransparentSlider";
 constexpr char kUnitValue[] = "Einheit";
 constexpr char kZoomValue[] = "Zoom";
+constexpr char kMagnifierValue[] = "Lupe";
 
 }  // namespace
 
@@ -17,6 +18,7 @@ RulerSettings CRegistrySettings::Load() const {
     stored.sliderShown = ReadSettingString(kSection, kSliderShownValue);
     stored.unit = ReadSettingString(kSection, kUnitValue);
     stored.zoom = ReadSettingInt(kSection, kZoomValue);
+    stored.magnifier = ReadSettingInt(kSection, kMagnifierValue);
     return SettingsFromStored(stored);
 }
 
@@ -26,6 +28,7 @@ void CRegistrySettings::Save(const RulerSettings& settings) noexcept {
         WriteSettingString(kSection, kSliderShownValue, stored.sliderShown);
         if (!stored.unit.empty()) WriteSettingString(kSection, kUnitValue, stored.unit);
         WriteSettingInt(kSection, kZoomValue, stored.zoom);
+        WriteSettingInt(kSection, kMagnifierValue, stored.magnifier);
     } catch (...) {
     }
 }

@@ -53,6 +53,8 @@ RulerSettings SettingsFromStored(const StoredSettings& stored) {
         if (stored.unit == name.text) settings.unit = name.unit;
     }
     if (stored.zoom >= 1) settings.zoom = stored.zoom;
+    if (stored.magnifier >= kMinMagnifierFactor && stored.magnifier <= kMaxMagnifierFactor)
+        settings.magnifierFactor = stored.magnifier;
     return settings;
 }
 
@@ -63,5 +65,6 @@ StoredSettings StoredFromSettings(const RulerSettings& settings) {
         if (settings.unit == name.unit) stored.unit = name.text;
     }
     stored.zoom = settings.zoom;
+    stored.magnifier = settings.magnifierFactor;
     return stored;
 }

@@ -23,6 +23,8 @@ public:
     void TextAt(Point, std::string_view) override { ++m_operations; }
     void Fill(const Rect&, Color) override { ++m_operations; }
     void StretchFromScreen(const Rect&, const Rect&, const Rect&) override { ++m_operations; }
+    void StretchFromCopy(const Rect&, const Rect&, const Rect&) override { ++m_operations; }
+    void FillChecker(const Rect&, Point) override { ++m_operations; }
 
 private:
     Rect m_clip;
@@ -34,11 +36,10 @@ RulerView WideRuler(const benchmark::State& state) {
     RulerView view;
     view.client = {0, 0, 1000, 200};
     view.unit = static_cast<RulerUnit>(state.range(0));
-    view.lastCursor = {640, 410};
     view.color = 0x00336699;
-    view.texts = ReadoutTextsFor({view.lastCursor, {100, 300}, view.color}, view.unit, 96, false, std::nullopt);
+    view.texts = ReadoutTextsFor({{640, 410}, {100, 300}, view.color}, view.unit, 96, false, std::nullopt);
     view.layout = LayoutPanes(view.client, 96, MeasureReadouts(CountingCanvas(view.client), view.unit, 96));
-    view.monitor = {0, 0, 1920, 1080};
+    view.magnifier = MagnifierGeometryFor(view.layout.magnifier, 2, {640, 410}, {0, 0, 1920, 1080}, 96);
     return view;
 }
 

@@ -1,8 +1,15 @@
 #include "platform/Controls.h"
 
 namespace {
+
 const wchar_t kOwnerDrawnProperty[] = L"Velmar.OwnerDrawn";
+
+LRESULT CALLBACK WheelToParent(HWND control, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
+    if (message == WM_MOUSEWHEEL) return ::SendMessageW(::GetParent(control), message, wParam, lParam);
+    return ::DefSubclassProc(control, message, wParam, lParam);
 }
+
+}  // namespace
 
 COwnerDrawn::~COwnerDrawn() {
     if (IsWindow()) ::RemovePropW(m_hWnd, kOwnerDrawnProperty);
@@ -56,4 +63,9 @@ void CBitmapButton::DrawItem(const DRAWITEMSTRUCT& item) {
         ::BitBlt(item.hDC, item.rcItem.left, item.rcItem.top, size.bmWidth, size.bmHeight, memory, 0, 0, SRCCOPY);
     }
     ::DeleteDC(memory);
+}
+
+void CSliderCtrl::ForwardWheelToParent() {
+    // The subclass ends with the control's window.
+    if (m_hWnd) ::SetWindowSubclass(m_hWnd, WheelToParent, 0, 0);
 }

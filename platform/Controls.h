@@ -47,6 +47,9 @@ public:
     void SetPos(int position) { SendMessage(TBM_SETPOS, TRUE, position); }
     int GetPos() const { return static_cast<int>(SendMessage(TBM_GETPOS)); }
     void SetTipSide(int side) { SendMessage(TBM_SETTIPSIDE, side); }
+    // Hands the mouse wheel to the parent, which decides what it does (a trackbar's own
+    // handling differs between systems).
+    void ForwardWheelToParent();
 };
 
 // An up-down control.

@@ -25,4 +25,9 @@ struct Canvas : TextMeasure {
     // pixel per block with no blending (StretchBlt with COLORONCOLOR and SRCCOPY), drawing
     // only within `within`.
     virtual void StretchFromScreen(const Rect& dest, const Rect& source, const Rect& within) = 0;
+    // The same from the copy held for the magnifier; `source` lies within it.
+    virtual void StretchFromCopy(const Rect& dest, const Rect& source, const Rect& within) = 0;
+    // Fills `box` with pixels alternating black and white, black where the sum of the offsets
+    // from `origin` is even.
+    virtual void FillChecker(const Rect& box, Point origin) = 0;
 };

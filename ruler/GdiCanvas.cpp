@@ -64,15 +64,43 @@ void CGdiCanvas::Fill(const Rect& box, Color color) {
 }
 
 void CGdiCanvas::StretchFromScreen(const Rect& dest, const Rect& source, const Rect& within) {
+    const Point size{source.Width(), source.Height()};
+    if (m_capture && m_capture->Holds(source)) {
+        Stretch(dest, m_capture->GetSafeHdc(), {0, 0}, size, within);
+        return;
+    }
+    const CClientDC screen(nullptr);
+    Stretch(dest, screen.GetSafeHdc(), {source.left, source.top}, size, within);
+}
+
+void CGdiCanvas::StretchFromCopy(const Rect& dest, const Rect& source, const Rect& within) {
+    if (!m_capture) return;
+    const Rect held = m_capture->Source();
+    Stretch(dest, m_capture->GetSafeHdc(), {source.left - held.left, source.top - held.top}, {source.Width(), source.Height()}, within);
+}
+
+void CGdiCanvas::Stretch(const Rect& dest, HDC from, Point sourceOrigin, Point sourceSize, const Rect& within) {
     const CSavedState saved(m_dc);
     ::IntersectClipRect(m_dc, within.left, within.top, within.right, within.bottom);
     ::SetStretchBltMode(m_dc, COLORONCOLOR);
-    if (m_capture && m_capture->Holds(source)) {
-        ::StretchBlt(m_dc, dest.left, dest.top, dest.Width(), dest.Height(), m_capture->GetSafeHdc(), 0, 0,
-                     source.Width(), source.Height(), SRCCOPY);
-    } else {
-        const CClientDC screen(nullptr);
-        ::StretchBlt(m_dc, dest.left, dest.top, dest.Width(), dest.Height(), screen.GetSafeHdc(), source.left,
-                     source.top, source.Width(), source.Height(), SRCCOPY);
+    ::StretchBlt(m_dc, dest.left, dest.top, dest.Width(), dest.Height(), from, sourceOrigin.x, sourceOrigin.y, sourceSize.x,
+                 sourceSize.y, SRCCOPY);
+}
+
+void CGdiCanvas::FillChecker(const Rect& box, Point origin) {
+    if (!m_checker) {
+        // A monochrome pattern paints its 0 bits in the text colour, its 1 bits in the background's.
+        static const WORD kRows[8] = {0x55, 0xAA, 0x55, 0xAA, 0x55, 0xAA, 0x55, 0xAA};
+        const CBitmap pattern(::CreateBitmap(8, 8, 1, 1, kRows));
+        m_checker.Reset(pattern ? ::CreatePatternBrush(pattern.GetSafeHandle()) : nullptr);
+        if (!m_checker) throw CResourceException();
     }
+    const CSavedState saved(m_dc);
+    POINT at = ToPOINT(origin);
+    ::LPtoDP(m_dc, &at, 1);  // the brush's origin is in device pixels
+    ::SetBrushOrgEx(m_dc, at.x, at.y, nullptr);
+    ::SetTextColor(m_dc, RGB(0, 0, 0));
+    ::SetBkColor(m_dc, RGB(255, 255, 255));
+    const RECT r = ToRECT(box);
+    ::FillRect(m_dc, &r, m_checker.GetSafeHandle());
 }

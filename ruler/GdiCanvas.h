@@ -26,6 +26,8 @@ public:
     void TextAt(Point at, std::string_view text) override;
     void Fill(const Rect& box, Color color) override;
     void StretchFromScreen(const Rect& dest, const Rect& source, const Rect& within) override;
+    void StretchFromCopy(const Rect& dest, const Rect& source, const Rect& within) override;
+    void FillChecker(const Rect& box, Point origin) override;
     int TextWidth(std::string_view text) const override;
     int TextHeight() const override { return m_textHeight; }
 
@@ -35,9 +37,13 @@ private:
         CPen pen;
     };
 
+    // Copies `source`, at `sourceOrigin` in `from`, stretched onto `dest` within `within`.
+    void Stretch(const Rect& dest, HDC from, Point sourceOrigin, Point sourceSize, const Rect& within);
+
     HDC m_dc;
     const CScreenCapture* m_capture;
     std::vector<PenOfColor> m_pens;
+    CGdiObject<HBRUSH> m_checker;  // made at the first FillChecker
     HGDIOBJ m_originalPen;
     HGDIOBJ m_originalFont;
     int m_originalBkMode;

@@ -28,6 +28,10 @@ struct Rect {
     bool Intersects(const Rect& o) const {
         return left < o.right && o.left < right && top < o.bottom && o.top < bottom;
     }
+    // The part of both; empty (perhaps inverted) when they do not meet.
+    Rect Intersection(const Rect& o) const {
+        return {std::max(left, o.left), std::max(top, o.top), std::min(right, o.right), std::min(bottom, o.bottom)};
+    }
 
     friend bool operator==(const Rect& a, const Rect& b) {
         return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;

@@ -37,6 +37,7 @@ MagnifierGeometry MagnifierGeometryFor(const Rect& pane, int factor, Point curso
     const std::int64_t w = std::int64_t{pane.right} - inset - l;
     const std::int64_t h = std::int64_t{pane.bottom} - inset - t;
     MagnifierGeometry geometry;
+    geometry.factor = static_cast<int>(f);
     geometry.image = ClampedRect(l, t, l + w, t + h);
     geometry.crosshair = {ClampToInt(l + w / 2), ClampToInt(t + h / 2)};
 
@@ -59,4 +60,26 @@ MagnifierGeometry MagnifierGeometryFor(const Rect& pane, int factor, Point curso
     geometry.cursorBlock = ClampedRect(left, top, left + f, top + f);
     geometry.crosshair = {ClampToInt(std::min(left + f / 2, l + w - 1)), ClampToInt(std::min(top + f / 2, t + h - 1))};
     return geometry;
+}
+
+std::optional<Point> SourcePixelAt(const MagnifierGeometry& geometry, Point point) {
+    if (!geometry.Copies() || !geometry.image.Contains(point)) return std::nullopt;
+    const int f = geometry.factor;
+    return Point{geometry.source.left + (point.x - geometry.dest.left) / f, geometry.source.top + (point.y - geometry.dest.top) / f};
+}
+
+Rect BlockOf(const MagnifierGeometry& geometry, Point pixel) {
+    const int f = geometry.factor;
+    const std::int64_t left = geometry.dest.left + (std::int64_t{pixel.x} - geometry.source.left) * f;
+    const std::int64_t top = geometry.dest.top + (std::int64_t{pixel.y} - geometry.source.top) * f;
+    return ClampedRect(left, top, left + f, top + f).Intersection(geometry.image);
+}
+
+std::vector<Rect> GridLines(const MagnifierGeometry& geometry) {
+    std::vector<Rect> lines;
+    if (!geometry.Copies() || geometry.factor < kMinGridFactor) return lines;
+    const Rect& image = geometry.image;
+    for (int x = geometry.dest.left; x < image.right; x += geometry.factor) lines.push_back({x, image.top, x + 1, image.bottom});
+    for (int y = geometry.dest.top; y < image.bottom; y += geometry.factor) lines.push_back({image.left, y, image.right, y + 1});
+    return lines;
 }

@@ -11,6 +11,7 @@ constexpr Color kFrameLight = 0xFFFFFF;
 constexpr Color kFrameDark = 0x404040;
 constexpr Color kFrameMiddle = 0x808080;
 constexpr Color kCrosshair = Rgb(0, 0, 255);
+constexpr Color kHeldCrosshair = Rgb(255, 0, 0);  // the picture and the readouts hold
 constexpr int kCrosshairArm = 10;  // at 96 dpi
 
 // True when `inner` lies wholly within `outer`.
@@ -39,11 +40,31 @@ void DrawRaisedFrame(Canvas& canvas, const Rect& pane) {
 }
 
 // Two segments 20 pixels long (at 96 dpi) crossing at `centre`.
-void DrawCrosshair(Canvas& canvas, Point centre, int dpi) {
+void DrawCrosshair(Canvas& canvas, Point centre, int dpi, Color color) {
     const int arm = Scaled(kCrosshairArm, dpi);
-    canvas.SelectPen(kCrosshair);
+    canvas.SelectPen(color);
     canvas.Line({centre.x, centre.y - arm}, {centre.x, centre.y + arm});
     canvas.Line({centre.x - arm, centre.y}, {centre.x + arm, centre.y});
+}
+
+// The held copy at the current factor: the pane's background where the picture now reaches
+// beyond it.
+void DrawHeldPicture(Canvas& canvas, const MagnifierGeometry& g, const Rect& held) {
+    canvas.Fill(g.image, kRulerBackground);
+    const Rect part = g.source.Intersection(held);
+    if (part.IsEmpty()) return;
+    const int f = g.factor;
+    const int left = g.dest.left + (part.left - g.source.left) * f;
+    const int top = g.dest.top + (part.top - g.source.top) * f;
+    canvas.StretchFromCopy({left, top, left + part.Width() * f, top + part.Height() * f}, part, g.image);
+}
+
+// A one-pixel outline just inside `block`.
+void DrawOutline(Canvas& canvas, const Rect& block, Color color) {
+    canvas.Fill({block.left, block.top, block.right, block.top + 1}, color);
+    canvas.Fill({block.left, block.bottom - 1, block.right, block.bottom}, color);
+    canvas.Fill({block.left, block.top, block.left + 1, block.bottom}, color);
+    canvas.Fill({block.right - 1, block.top, block.right, block.bottom}, color);
 }
 
 }  // namespace
@@ -53,8 +74,7 @@ void DrawMagnifierPane(Canvas& canvas, const RulerView& view) {
     if (pane.IsEmpty()) {
         return;
     }
-    const MagnifierGeometry geometry =
-        MagnifierGeometryFor(pane, view.magnifierFactor, view.lastCursor, view.monitor, view.dpi);
+    const MagnifierGeometry& geometry = view.magnifier;
     const Rect clip = canvas.ClipBox();
     // The frame's right and bottom lines lie one pixel past the pane.
     if (!Rect{pane.left, pane.top, pane.right + 1, pane.bottom + 1}.Intersects(clip)) {
@@ -65,9 +85,17 @@ void DrawMagnifierPane(Canvas& canvas, const RulerView& view) {
     if (!Inside(clip, pane.Inflated(-1, -1))) {
         DrawRaisedFrame(canvas, pane);
     }
-    // The picture stays inside the frame: its last blocks are cut at the image's edge.
+    // The picture stays inside the frame: its last blocks are cut at the image's edge. The
+    // grid alternates black and white, so it shows on any picture.
     if (geometry.Copies() && geometry.image.Intersects(clip)) {
-        canvas.StretchFromScreen(geometry.dest, geometry.source, geometry.image);
+        if (view.held) {
+            DrawHeldPicture(canvas, geometry, view.heldSource);
+        } else {
+            canvas.StretchFromScreen(geometry.dest, geometry.source, geometry.image);
+        }
+        for (const Rect& line : GridLines(geometry)) canvas.FillChecker(line, {geometry.image.left, geometry.image.top});
     }
-    DrawCrosshair(canvas, geometry.crosshair, view.dpi);
+    const Color crosshair = view.held ? kHeldCrosshair : kCrosshair;
+    if (!view.picked.IsEmpty()) DrawOutline(canvas, view.picked, crosshair);
+    DrawCrosshair(canvas, geometry.crosshair, view.dpi, crosshair);
 }

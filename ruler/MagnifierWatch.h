@@ -13,9 +13,14 @@ public:
     // The capture of `source` for `dest`: `count` pixels, row by row. True on the first call
     // and whenever anything differs from the call before.
     bool Changed(const Rect& source, const Rect& dest, const std::uint32_t* pixels, std::size_t count);
+    // A tick whose copy failed (the screen is locked, say): the paint reads the screen itself,
+    // so the picture is repainted only when the source or the destination changed; the next
+    // copy that works repaints in any case.
+    bool Failed(const Rect& source, const Rect& dest);
 
 private:
-    bool m_seen = false;
+    bool m_seen = false;      // a source and destination are known
+    bool m_copied = false;    // and m_pixels holds their copy
     Rect m_source;
     Rect m_dest;
     std::vector<std::uint32_t> m_pixels;

@@ -5,6 +5,7 @@
 #include "ruler/Canvas.h"
 #include "ruler/Color.h"
 #include "ruler/Geometry.h"
+#include "ruler/MagnifierGeometry.h"
 #include "ruler/PaneLayout.h"
 #include "ruler/ReadoutText.h"
 #include "ruler/RulerUnit.h"
@@ -19,9 +20,10 @@ struct RulerView {
     ReadoutTexts texts;    // what the readouts show
     Color color = 0xFFFFFFFF;         // the colour the readouts show, for the swatch
     std::optional<Color> reference;   // shown in the swatch's lower half
-    Point lastCursor;      // virtual-screen pixels
-    int magnifierFactor = 2;
-    Rect monitor;          // the monitor under lastCursor, in virtual-screen pixels
+    MagnifierGeometry magnifier;      // where the magnifier copies from and to
+    bool held = false;                // Space holds the readouts and the picture
+    Rect heldSource;                  // the screen pixels of the held copy
+    Rect picked;                      // the block picked in the held picture; empty when none
 };
 
 // Paints the whole ruler: background, scale, readouts and magnifier, in that order.

@@ -3,14 +3,20 @@
 
 #include "ruler/RulerUnit.h"
 
+// The magnifier's factors, as its slider and the wheel offer them.
+constexpr int kMinMagnifierFactor = 1;
+constexpr int kMaxMagnifierFactor = 20;
+
 // What the ruler keeps between runs.
 struct RulerSettings {
     RulerUnit unit = UnitPixel;
     std::int32_t zoom = 100;  // calibrates the centimetre scale; always at least 1
     bool alphaSliderShown = false;
+    int magnifierFactor = 2;  // kMinMagnifierFactor to kMaxMagnifierFactor
 
     friend bool operator==(const RulerSettings& a, const RulerSettings& b) {
-        return a.unit == b.unit && a.zoom == b.zoom && a.alphaSliderShown == b.alphaSliderShown;
+        return a.unit == b.unit && a.zoom == b.zoom && a.alphaSliderShown == b.alphaSliderShown &&
+               a.magnifierFactor == b.magnifierFactor;
     }
     friend bool operator!=(const RulerSettings& a, const RulerSettings& b) { return !(a == b); }
 };

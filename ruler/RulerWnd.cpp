@@ -11,6 +11,7 @@
 #include "ruler/ContextMenu.h"
 #include "ruler/DpiScale.h"
 #include "ruler/GdiCanvas.h"
+#include "ruler/KeyCommands.h"
 #include "ruler/MagnifierGeometry.h"
 #include "ruler/MenuMarks.h"
 #include "ruler/Monitors.h"
@@ -81,9 +82,10 @@ void CRulerWnd::CreateMagnifierSlider() {
     constexpr DWORD style =
         WS_CHILD | WS_VISIBLE | WS_TABSTOP | TBS_TOOLTIPS | TBS_LEFT | TBS_VERT | TBS_AUTOTICKS;
     m_magnifySlider.Create(style, m_layout.magnifierSlider, m_hWnd, IDC_MAGNIFY_SLIDER);
-    m_magnifySlider.SetRange(1, 20, false);
-    m_magnifySlider.SetPos(2);
+    m_magnifySlider.SetRange(kMinMagnifierFactor, kMaxMagnifierFactor, false);
+    m_magnifySlider.SetPos(m_settings.magnifierFactor);
     m_magnifySlider.SetTipSide(TBTS_LEFT);
+    m_magnifySlider.ForwardWheelToParent();
     PlaceMagnifierSlider();
 }
 
@@ -198,7 +200,13 @@ LRESULT CRulerWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_GETDLGCODE:
         return Default() | DLGC_WANTARROWS;  // the arrow keys nudge the ruler
     case WM_KEYDOWN:
-        return OnKeyDown(wParam) ? 0 : Default();
+        return OnKeyDown(static_cast<int>(wParam), (lParam & (1 << 30)) != 0) ? 0 : Default();
+    case WM_MOUSEWHEEL:
+        OnMouseWheel(GET_WHEEL_DELTA_WPARAM(wParam), PointFromLParam(lParam));
+        return 0;
+    case WM_VSCROLL:
+        if (reinterpret_cast<HWND>(lParam) == m_magnifySlider.GetSafeHwnd()) SetMagnifierFactor(m_magnifySlider.GetPos());
+        return Default();
     case WM_SETFOCUS:
         return 0;  // the ruler keeps the keyboard itself: no control is given it instead
     case WM_ACTIVATE:
@@ -220,7 +228,7 @@ void CRulerWnd::OnPaint() {
     try {
         CPaintDC paint(m_hWnd);
         CBufferedDC buffer(paint);
-        CGdiCanvas canvas(buffer, m_fonts.Dialog(), &m_capture);
+        CGdiCanvas canvas(buffer, m_fonts.Dialog(), &m_magnifier.Capture());
         PaintRuler(canvas, View());
     } catch (...) {
     }
@@ -234,20 +242,32 @@ RulerView CRulerWnd::View() const {
     view.dpi = m_dpi;
     view.layout = m_layout;
     view.texts = Readouts();
-    view.color = m_tracker.LastColor();
-    view.lastCursor = m_tracker.LastCursor();
-    view.magnifierFactor = MagnifierFactor();
-    view.monitor = MonitorAt(view.lastCursor, m_monitors);
+    view.color = Subject().color;
+    view.reference = m_reference;
+    view.magnifier = Magnifier();
+    view.held = m_magnifier.IsHeld();
+    view.heldSource = m_magnifier.Capture().Source();
+    view.picked = m_magnifier.PickedBlock();
     return view;
 }
 
-ReadoutTexts CRulerWnd::Readouts() const {
+// What the readouts show: the cursor and the colour under it, or what Space holds.
+ReadoutSubject CRulerWnd::Subject() const {
     const Rect window = GetWindowRect();
-    const ReadoutSubject subject{m_tracker.LastCursor(), {window.left, window.top}, m_tracker.LastColor()};
-    return ReadoutTextsFor(subject, m_settings.unit, m_dpi, window.Height() > window.Width(), std::nullopt);
+    return m_magnifier.Subject({m_tracker.LastCursor(), {window.left, window.top}, m_tracker.LastColor()});
 }
 
-int CRulerWnd::MagnifierFactor() const { return m_magnifySlider.IsWindow() ? m_magnifySlider.GetPos() : 1; }
+ReadoutTexts CRulerWnd::Readouts() const {
+    const Rect client = GetClientRect();
+    return ReadoutTextsFor(Subject(), m_settings.unit, m_dpi, client.Height() > client.Width(), m_reference);
+}
+
+// The picture around the cursor, or around the held one.
+MagnifierGeometry CRulerWnd::Magnifier() const {
+    if (m_layout.magnifier.IsEmpty()) return {};
+    const Point cursor = m_magnifier.Cursor(m_tracker.LastCursor());
+    return MagnifierGeometryFor(m_layout.magnifier, m_settings.magnifierFactor, cursor, MonitorAt(cursor, m_monitors), m_dpi);
+}
 
 void CRulerWnd::OnSize() {
     if (m_closeButton.IsWindow()) {
@@ -278,34 +298,55 @@ void CRulerWnd::OnTimer(UINT_PTR id) {
     if (id == TRACK_TIMER_ID) TrackCursor();
 }
 
-// Samples the cursor and, after a move, the colour under it, and invalidates what changed:
-// the readouts whose text changed, and the magnifier's inside when its picture did.
+// Samples the cursor and the colour under it, and invalidates what changed: the readouts whose
+// text changed, and the magnifier's inside when its picture did. A ruler at rest over a still
+// screen paints nothing; while Space holds, pointing into the picture picks a pixel of it.
 void CRulerWnd::TrackCursor() {
     POINT position{};
     std::optional<Point> sample;
     if (::GetCursorPos(&position)) sample = FromPOINT(position);
-    if (m_tracker.OnCursor(sample)) {
-        const CClientDC screen(nullptr);
-        const Point at = m_tracker.LastCursor();
-        m_tracker.OnColor(::GetPixel(screen.GetSafeHdc(), at.x, at.y));
+    const bool moved = m_tracker.OnCursor(sample);
+    const MagnifierGeometry geometry = Magnifier();
+    bool repaint = m_magnifier.Tick(geometry);
+    if (m_magnifier.IsHeld()) {
+        const Point cursor = m_tracker.LastCursor();
+        const Rect window = GetWindowRect();
+        repaint |= m_magnifier.Pick(geometry, {cursor.x - window.left, cursor.y - window.top});
+    } else if (const auto copied = m_magnifier.ColorAt(m_tracker.LastCursor())) {
+        m_tracker.OnColor(*copied);  // the magnifier's copy holds the pixel: no screen read
+    } else if (moved) {
+        m_tracker.OnColor(ColorUnderCursor());
     }
+    if (repaint) InvalidateRect(m_layout.MagnifierInterior(), false);
     for (const Rect& box : m_tracker.OnTexts(Readouts(), m_layout)) InvalidateRect(box, true);
-    WatchMagnifier();
 }
 
-// Copies what the magnifier shows from the screen and repaints its inside only when that
-// changed: a ruler at rest over a still screen paints nothing. Should the copy fail, the
-// paint reads the screen itself.
-void CRulerWnd::WatchMagnifier() {
-    const Rect& pane = m_layout.magnifier;
-    if (pane.IsEmpty()) return;  // a thin ruler has no magnifier to watch
-    const Point cursor = m_tracker.LastCursor();
-    const MagnifierGeometry geometry =
-        MagnifierGeometryFor(pane, MagnifierFactor(), cursor, MonitorAt(cursor, m_monitors), m_dpi);
-    if (!geometry.Copies()) return;
-    if (!m_capture.Grab(geometry.source) ||
-        m_magnifierWatch.Changed(geometry.source, geometry.dest, m_capture.Pixels(), m_capture.PixelCount()))
-        InvalidateRect(m_layout.MagnifierInterior(), false);
+Color CRulerWnd::ColorUnderCursor() const {
+    const CClientDC screen(nullptr);
+    const Point at = m_tracker.LastCursor();
+    return ::GetPixel(screen.GetSafeHdc(), at.x, at.y);
+}
+
+// The colour Ctrl+C copies and Ctrl+R takes: the one under the mouse at this moment, or the
+// held or picked one while Space holds.
+Color CRulerWnd::ColorNow() {
+    if (m_magnifier.IsHeld()) return Subject().color;
+    TrackCursor();
+    return ColorUnderCursor();
+}
+
+void CRulerWnd::SetMagnifierFactor(int factor) {
+    const int kept = std::clamp(factor, kMinMagnifierFactor, kMaxMagnifierFactor);
+    if (kept == m_settings.magnifierFactor) return;
+    m_settings.magnifierFactor = kept;
+    m_magnifySlider.SetPos(kept);
+    m_store.Save(m_settings);
+}
+
+// Each notch turned away from the user over the ruler (or its slider) magnifies one step more.
+void CRulerWnd::OnMouseWheel(int delta, Point at) {
+    if (!GetWindowRect().Contains(at)) return;
+    SetMagnifierFactor(m_settings.magnifierFactor + m_wheel.Steps(delta));
 }
 
 RulerZone CRulerWnd::HitTestRuler() const {
@@ -345,27 +386,47 @@ void CRulerWnd::OnLButtonDown(LPARAM position) {
     PostMessage(WM_NCLBUTTONDOWN, static_cast<WPARAM>(zone), MAKELPARAM(LOWORD(position), HIWORD(position)));
 }
 
-// While the ruler itself has the keyboard: the arrow keys nudge it, Ctrl+C copies the colour.
-bool CRulerWnd::OnKeyDown(WPARAM key) {
+// While the ruler itself has the keyboard: see KeyCommands.
+bool CRulerWnd::OnKeyDown(int key, bool repeat) {
     const bool shift = ::GetKeyState(VK_SHIFT) < 0;
     const bool ctrl = ::GetKeyState(VK_CONTROL) < 0;
-    NudgeKey nudge{};
-    switch (key) {
-    case VK_LEFT: nudge = NudgeKey::Left; break;
-    case VK_RIGHT: nudge = NudgeKey::Right; break;
-    case VK_UP: nudge = NudgeKey::Up; break;
-    case VK_DOWN: nudge = NudgeKey::Down; break;
-    case 'C':
-        if (!ctrl) return false;
-        // Another program holding the clipboard leaves it as it is; the next press tries again.
-        CopyTextToClipboard(m_hWnd, ColorText(m_tracker.LastColor(), ColorFormat::Hex));
+    switch (CommandForKey(key, shift, ctrl, repeat)) {
+    case KeyCommand::Nudge:
+        MoveWindow(NudgedWindowRect(GetWindowRect(), *NudgeKeyFor(key), shift, ctrl, MinimumTrackSize(m_dpi)));
+        TrackCursor();
         return true;
-    default:
-        return false;
+    case KeyCommand::CopyColor:
+        // Another program holding the clipboard leaves it as it is; the next press tries again.
+        CopyTextToClipboard(m_hWnd, ColorText(ColorNow(), ColorFormat::Hex));
+        return true;
+    case KeyCommand::ToggleHold:
+        ToggleHold();
+        return true;
+    case KeyCommand::TakeReference:
+        m_reference = ColorNow();
+        InvalidateAll(true);  // the swatch, the contrast's line and the numbers by it
+        return true;
+    case KeyCommand::DropReference:
+        m_reference.reset();
+        InvalidateAll(true);
+        return true;
+    case KeyCommand::Swallow:
+        return true;
+    case KeyCommand::None:
+        break;
     }
-    MoveWindow(NudgedWindowRect(GetWindowRect(), nudge, shift, ctrl, MinimumTrackSize(m_dpi)));
+    return false;
+}
+
+void CRulerWnd::ToggleHold() {
+    if (m_magnifier.IsHeld()) {
+        m_magnifier.Release();
+    } else {
+        TrackCursor();
+        m_magnifier.Hold(Subject());
+    }
+    InvalidateAll(true);  // the readouts and the crosshair's colour
     TrackCursor();
-    return true;
 }
 
 // Activated again, the keyboard goes back to where it was: to the ruler itself when it had it

@@ -7,12 +7,13 @@
 #include "ruler/Color.h"
 #include "ruler/CursorTracking.h"
 #include "ruler/HitTest.h"
-#include "ruler/MagnifierWatch.h"
+#include "ruler/Magnifier.h"
 #include "ruler/PaneLayout.h"
 #include "ruler/RulerFonts.h"
 #include "ruler/RulerPainter.h"
 #include "ruler/RulerSettings.h"
 #include "ruler/ScreenCapture.h"
+#include "ruler/WheelSteps.h"
 
 // The ruler: a borderless, always-on-top modeless dialog that paints its own scale and
 // readouts. It restores its settings when constructed and stores them whenever they change,
@@ -42,7 +43,8 @@ private:
     void OnGetMinMaxInfo(MINMAXINFO& info);
     LRESULT OnSetCursor(int hitTest);
     void OnLButtonDown(LPARAM position);
-    bool OnKeyDown(WPARAM key);
+    bool OnKeyDown(int key, bool repeat);
+    void OnMouseWheel(int delta, Point at);
     LRESULT OnActivate(int state);
     void OnLButtonDblClk(LPARAM position);
     void OnRButtonDown(LPARAM position);
@@ -59,20 +61,25 @@ private:
     void CreateAlphaSlider();
     void ApplyAlpha(BYTE alpha);
     void TrackCursor();
-    void WatchMagnifier();
+    Color ColorUnderCursor() const;
+    Color ColorNow();
+    void ToggleHold();
+    void SetMagnifierFactor(int factor);
     RulerZone HitTestRuler() const;
     void RunContextMenu(HMENU popup, Point at);
     void RunZoomDialog();
     RulerView View() const;
+    ReadoutSubject Subject() const;
     ReadoutTexts Readouts() const;
-    int MagnifierFactor() const;
+    MagnifierGeometry Magnifier() const;
 
     RulerSettingsStore& m_store;
     RulerSettings m_settings;
     CBitmapButton m_closeButton;
     CursorTracker m_tracker;  // last cursor position and colour seen
-    CScreenCapture m_capture;  // what the magnifier shows, copied by the last tick
-    MagnifierWatch m_magnifierWatch;
+    CMagnifier m_magnifier;   // its copy of the screen, and what Space holds
+    WheelSteps m_wheel;
+    std::optional<Color> m_reference;  // Ctrl+R's colour, for the contrast; kept while the program runs
     int m_dpi = 96;           // the window's resolution, kept up to date by WM_DPICHANGED
     CRulerFonts m_fonts;
     ReadoutWidths m_readoutWidths;

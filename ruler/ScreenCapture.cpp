@@ -10,6 +10,14 @@ std::size_t CScreenCapture::PixelCount() const {
     return m_holds ? static_cast<std::size_t>(m_source.Width()) * static_cast<std::size_t>(m_source.Height()) : 0;
 }
 
+std::optional<Color> CScreenCapture::ColorAt(Point pixel) const {
+    if (!m_holds || !m_source.Contains(pixel)) return std::nullopt;
+    const std::size_t at = static_cast<std::size_t>(pixel.y - m_source.top) * static_cast<std::size_t>(m_source.Width()) +
+                           static_cast<std::size_t>(pixel.x - m_source.left);
+    const std::uint32_t bgr = m_bits[at];  // a 32-bit DIB holds blue in its low byte
+    return Rgb((bgr >> 16) & 0xFFu, (bgr >> 8) & 0xFFu, bgr & 0xFFu);
+}
+
 bool CScreenCapture::Grab(const Rect& source) {
     m_holds = false;
     try {

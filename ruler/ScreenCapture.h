@@ -1,9 +1,11 @@
 #pragma once
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 
 #include "platform/DC.h"
 #include "platform/GdiObject.h"
+#include "ruler/Color.h"
 
 // The screen area the magnifier shows, copied on every tick into a bitmap of its own: the tick
 // tells from it whether the picture changed, and a paint draws from it instead of reading the
@@ -21,6 +23,10 @@ public:
     bool Grab(const Rect& source);
     // Whether the capture holds exactly `source`.
     bool Holds(const Rect& source) const { return m_holds && source == m_source; }
+    // The screen pixels it holds; empty when it holds nothing.
+    Rect Source() const { return m_holds ? m_source : Rect{}; }
+    // The colour of the screen pixel `pixel` as copied, when the capture holds it.
+    std::optional<Color> ColorAt(Point pixel) const;
     // The pixels of the last grab, row by row from the top.
     const std::uint32_t* Pixels() const { return m_bits; }
     std::size_t PixelCount() const;

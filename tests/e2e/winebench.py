@@ -170,6 +170,10 @@ class Velmar:
         values = self.prefix.reg_query(SETTINGS_KEY) or {}
         return {name: values.get(name) for name in settings()}
 
+    def saved_value(self, name: str):
+        # One value of the settings key as (type, data), None when missing.
+        return (self.prefix.reg_query(SETTINGS_KEY) or {}).get(name)
+
     def end(self) -> dict:
         # Ends the ruler with Escape and returns the settings it wrote.
         self.focus()

@@ -12,11 +12,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* input, std::size_t siz
     if (size == 0) return 0;
     const std::string text = DecodeSettingText(input[0], input + 1, size - 1);
     const std::int32_t value = DecodeSettingInt(input[0], input + 1, size - 1);
-    const RulerSettings settings = SettingsFromStored({text, text, value});
+    const RulerSettings settings = SettingsFromStored({text, text, value, value});
     const auto storedText = EncodeSettingText(text);
     const auto storedInt = EncodeSettingInt(value);
     if (text.size() >= size || text.find('\0') != std::string::npos || std::memcmp(text.data(), input + 1, text.size()) != 0 ||
-        (value != 0 && (input[0] != kRegDword || size != 5)) || settings.zoom < 1 || settings.unit < UnitPixel ||
+        (value != 0 && (input[0] != kRegDword || size != 5)) || settings.zoom < 1 || settings.magnifierFactor < kMinMagnifierFactor || settings.magnifierFactor > kMaxMagnifierFactor || settings.unit < UnitPixel ||
         settings.unit > UnitLogical || settings.alphaSliderShown != (text == "1") ||
         DecodeSettingText(kRegSz, storedText.data(), storedText.size()) != text ||
         DecodeSettingInt(kRegDword, storedInt.data(), storedInt.size()) != value)

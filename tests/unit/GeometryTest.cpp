@@ -180,6 +180,32 @@ TEST(MagnifierGeometry, TheCrosshairCrossesTheCursorsPixel) {
     }
 }
 
+// Every point of the picture maps back to the screen pixel its block shows, also on monitors
+// left of and above the primary one, and the cursor's block to the cursor; a point on a grid
+// line belongs to the block the line starts. From factor 6 up a grid line starts each block.
+TEST(MagnifierGeometry, PointsOfThePictureMapBackToTheirScreenPixels) {
+    for (const int f : {1, 2, 5, 6, 9, 20}) {
+        for (const Point cursor : {Point{500, 300}, Point{-1275, -195}, Point{1000, -205}}) {
+            const MagnifierGeometry g = MagnifierGeometryFor(kPane, f, cursor, MonitorAt(cursor, kMonitors), 96);
+            EXPECT_EQ(SourcePixelAt(g, g.crosshair), cursor) << f;
+            EXPECT_FALSE(SourcePixelAt(g, {g.image.left - 1, g.image.top}) || SourcePixelAt(g, {g.image.right, g.image.bottom - 1}));
+            for (int x = g.image.left; x < g.image.right; x += 7) {
+                for (int y = g.image.top; y < g.image.bottom; y += 5) {
+                    const Point pixel = SourcePixelAt(g, {x, y}).value();
+                    EXPECT_TRUE(g.source.Contains(pixel) && BlockOf(g, pixel).Contains({x, y})) << f << ' ' << x << ',' << y;
+                }
+            }
+            const std::vector<Rect> lines = GridLines(g);
+            EXPECT_EQ(lines.size(), f < 6 ? 0u : std::size_t((g.image.Width() + f - 1) / f + (g.image.Height() + f - 1) / f)) << f;
+            for (const Rect& line : lines) {
+                const Point start{line.left, line.top};
+                EXPECT_TRUE(line.Width() == 1 || line.Height() == 1);
+                EXPECT_EQ(BlockOf(g, SourcePixelAt(g, start).value()).left, line.Width() == 1 ? start.x : g.image.left) << f;
+            }
+        }
+    }
+}
+
 // The monitor under a point, or the nearest one between and outside them.
 TEST(Monitors, TheMonitorUnderAPointOrTheNearest) {
     const std::pair<Point, Rect> cases[] = {

@@ -57,6 +57,8 @@ public:
     void TextAt(Point, std::string_view) override {}
     void Fill(const Rect&, Color) override {}
     void StretchFromScreen(const Rect&, const Rect&, const Rect&) override {}
+    void StretchFromCopy(const Rect&, const Rect&, const Rect&) override {}
+    void FillChecker(const Rect&, Point) override {}
 
 private:
     Rect m_clip;

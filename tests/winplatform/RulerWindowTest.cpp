@@ -67,6 +67,8 @@ public:
     void SelectTextColor(Color) override {}
     void Fill(const Rect&, Color) override {}
     void StretchFromScreen(const Rect&, const Rect&, const Rect&) override {}
+    void StretchFromCopy(const Rect&, const Rect&, const Rect&) override {}
+    void FillChecker(const Rect&, Point) override {}
 
 private:
     const TextMeasure& m_font;

@@ -3,7 +3,8 @@
 //
 //   velmar_probe windows <title>     the shown top-level windows with that title (rectangles,
 //                                    styles, alpha, owner, focus, move loop, and their controls
-//                                    with live texts and check states), the work area and dpi
+//                                    with live texts, check states and slider positions), the
+//                                    work area and dpi
 //   velmar_probe text <dpi> <text>   the text as the ruler's 8-point font draws it at that
 //                                    resolution, one string of '#' (ink) and '.' per row
 //   velmar_probe clipboard           the clipboard's Unicode and ANSI texts
@@ -21,6 +22,7 @@
 //                                    and the events' times, in ms since then, at the end
 // Exit codes: 0 done, 1 bad arguments, 2 no such window. Device pixels throughout.
 #include <windows.h>
+#include <commctrl.h>
 #include <oleacc.h>
 
 #include <cstdio>
@@ -51,8 +53,12 @@ void PrintChild(HWND child, const char* separator) {
     wchar_t text[1024] = L"";
     Ask(child, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(text));
     const bool checked = Ask(child, BM_GETCHECK) == BST_CHECKED;  // 0 from any control but a button
-    std::printf("%s{\"id\": %d, \"rect\": [%ld, %ld, %ld, %ld], \"visible\": %d, \"text\": %s, \"checked\": %d}", separator,
-                GetDlgCtrlID(child), r.left, r.top, r.right, r.bottom, IsWindowVisible(child) != 0, Quoted(text).c_str(), checked);
+    wchar_t kind[64] = L"";
+    GetClassNameW(child, kind, 64);
+    const long position = std::wcscmp(kind, TRACKBAR_CLASSW) == 0 ? static_cast<long>(Ask(child, TBM_GETPOS)) : 0;
+    std::printf("%s{\"id\": %d, \"rect\": [%ld, %ld, %ld, %ld], \"visible\": %d, \"text\": %s, \"checked\": %d, \"pos\": %ld}",
+                separator, GetDlgCtrlID(child), r.left, r.top, r.right, r.bottom, IsWindowVisible(child) != 0, Quoted(text).c_str(),
+                checked, position);
 }
 
 // "alpha" is null unless the window is layered with a constant alpha; "moving" tells that its

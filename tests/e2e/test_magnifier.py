@@ -1,0 +1,61 @@
+"""The magnifier for pixel work: its grid, Space holding the picture and the readouts, picking a pixel of the held picture, and the wheel."""
+from winebench import BACKGROUND, BLACK, CROSSHAIR, Screenshot, child, click, move_mouse, press_keys, wait_for, xdotool
+
+MAGNIFIER_SLIDER, WHITE, HELD = 25, (255, 255, 255), (255, 0, 0)
+
+
+def crossing(shot, area, colour) -> tuple:
+    # Where a crosshair of colour crosses: the column and the row most of its pixels share.
+    pixels = [(x, y) for y in range(area[1], area[3]) for x in range(area[0], area[2]) if shot.pixel(x, y) == colour]
+    most = lambda values: max(set(values), key=values.count)  # noqa: E731
+    return (most([x for x, _ in pixels]), most([y for _, y in pixels])) if pixels else None
+
+
+def test_grid_hold_pick_and_wheel(velmar, tmp_path):
+    velmar.store({"Lupe": ("REG_DWORD", 8)})
+    velmar.start()
+    path = tmp_path / "screen.ppm"
+    for x, colour in ((600, "FFFFFF"), (640, "000000")):  # white left of black, the mouse on the first black column
+        velmar.prefix.spawn(velmar.probe, "colorwindow", x, 100, 40, 40, colour, log=tmp_path / f"{colour}.log")
+    ruler = velmar.place(100, 300, 500, 200)["rect"]
+    move_mouse(640, 120)
+    velmar.shows(path, ruler, "640 px", "120 px", "000-000-000")
+    shot = Screenshot(path)
+    cx, cy = crossing(shot, ruler, CROSSHAIR)
+    # Factor 8: the cursor's block starts 4 pixels left of the crosshair; a grid line starts each
+    # block, its pixels alternating black and white, on the white picture and on the black one.
+    block = (cx - 4, cy - 4)
+    for x, inside in ((block[0] - 16, WHITE), (block[0] + 16, BLACK)):
+        line = [shot.pixel(x, y) for y in range(block[1] + 10, block[1] + 16)]
+        assert set(line) == {BLACK, WHITE} and all(a != b for a, b in zip(line, line[1:])), f"no grid line at {x}; {shot}"
+        assert {shot.pixel(x + k, block[1] + 12) for k in range(1, 8)} == {inside}, f"a line inside a block at {x}; {shot}"
+    # Space holds: the mouse moves away, the readouts and the picture stay, the crosshair turns red.
+    velmar.focus()
+    xdotool("windowfocus", "--sync", xdotool("search", "--name", "^Velmar$").split()[0])
+    move_mouse(640, 120)
+    velmar.shows(path, ruler, "640 px", "120 px")
+    press_keys("space")
+    move_mouse(300, 650)
+    wait_for(lambda: crossing(Screenshot(path), ruler, HELD), lambda at: at == (cx, cy), "the red crosshair of a hold")
+    velmar.shows(path, ruler, "640 px", "120 px", "000-000-000")
+    # Pointing into the held picture picks its pixels: two blocks left of the cursor's is white.
+    move_mouse(block[0] - 12, cy)
+    velmar.shows(path, ruler, "638 px", "120 px", "255-255-255")
+    press_keys("ctrl+c")
+    wait_for(lambda: velmar.ask("clipboard")["unicode"], lambda text: text == "#FFFFFF", "the picked white copied")
+    move_mouse(block[0] + 20, cy)
+    velmar.shows(path, ruler, "642 px", "000-000-000")
+    press_keys("space")  # let go: everything follows the mouse again
+    move_mouse(300, 650)
+    velmar.shows(path, ruler, "300 px", "650 px")
+    # Two notches away from the user over the ruler, then one over its slider: factor 11, on the
+    # slider and in the registry, and after a restart.
+    move_mouse(ruler[0] + 100, ruler[1] + 150)
+    xdotool("click", "--repeat", 2, "--delay", 80, 4)
+    wait_for(velmar.window, lambda w: child(w, MAGNIFIER_SLIDER)["pos"] == 10, "the slider at 10")
+    slider = child(velmar.window(), MAGNIFIER_SLIDER)["rect"]
+    click((slider[0] + slider[2]) // 2, slider[3] - 3, button=4)
+    wait_for(velmar.window, lambda w: child(w, MAGNIFIER_SLIDER)["pos"] == 11, "the slider at 11")
+    assert velmar.saved_value("Lupe") == ("REG_DWORD", 11)
+    velmar.end()
+    assert child(velmar.start(), MAGNIFIER_SLIDER)["pos"] == 11, "the stored factor after a restart"

@@ -10,6 +10,7 @@ constexpr char kSliderShownValue[] = "MitTransparentSlider";
 constexpr char kUnitValue[] = "Einheit";
 constexpr char kZoomValue[] = "Zoom";
 constexpr char kMagnifierValue[] = "Lupe";
+constexpr char kColorFormatValue[] = "Farbformat";
 
 }  // namespace
 
@@ -19,6 +20,7 @@ RulerSettings CRegistrySettings::Load() const {
     stored.unit = ReadSettingString(kSection, kUnitValue);
     stored.zoom = ReadSettingInt(kSection, kZoomValue);
     stored.magnifier = ReadSettingInt(kSection, kMagnifierValue);
+    stored.colorFormat = ReadSettingString(kSection, kColorFormatValue);
     return SettingsFromStored(stored);
 }
 
@@ -29,6 +31,7 @@ void CRegistrySettings::Save(const RulerSettings& settings) noexcept {
         if (!stored.unit.empty()) WriteSettingString(kSection, kUnitValue, stored.unit);
         WriteSettingInt(kSection, kZoomValue, stored.zoom);
         WriteSettingInt(kSection, kMagnifierValue, stored.magnifier);
+        WriteSettingString(kSection, kColorFormatValue, stored.colorFormat);
     } catch (...) {
     }
 }

@@ -42,6 +42,13 @@ struct UnitName {
 constexpr UnitName kUnitNames[] = {{UnitPixel, "PIX"}, {UnitCentimetre, "MM"}, {UnitInch, "INCH"},
                                    {UnitLogical, "DIP"}};
 
+struct FormatName {
+    ColorFormat format;
+    std::string_view text;
+};
+constexpr FormatName kFormatNames[] = {{ColorFormat::Hex, "HEX"}, {ColorFormat::HexBare, "HEXBARE"}, {ColorFormat::Rgb, "RGB"},
+                                       {ColorFormat::Hsl, "HSL"}, {ColorFormat::Decimal, "DEC"}};
+
 }  // namespace
 
 // Anything unknown keeps the default: a text compared exactly, a zoom below 1 (0 is missing)
@@ -55,6 +62,9 @@ RulerSettings SettingsFromStored(const StoredSettings& stored) {
     if (stored.zoom >= 1) settings.zoom = stored.zoom;
     if (stored.magnifier >= kMinMagnifierFactor && stored.magnifier <= kMaxMagnifierFactor)
         settings.magnifierFactor = stored.magnifier;
+    for (const FormatName& name : kFormatNames) {
+        if (stored.colorFormat == name.text) settings.colorFormat = name.format;
+    }
     return settings;
 }
 
@@ -66,5 +76,9 @@ StoredSettings StoredFromSettings(const RulerSettings& settings) {
     }
     stored.zoom = settings.zoom;
     stored.magnifier = settings.magnifierFactor;
+    stored.colorFormat = kFormatNames[0].text;
+    for (const FormatName& name : kFormatNames) {
+        if (settings.colorFormat == name.format) stored.colorFormat = name.text;
+    }
     return stored;
 }

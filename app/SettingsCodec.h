@@ -36,6 +36,7 @@ struct StoredSettings {
     std::string unit;         // "Einheit"; empty: not written
     std::int32_t zoom = 0;    // "Zoom"; 0 when missing
     std::int32_t magnifier = 0;  // "Lupe"; 0 when missing
+    std::string colorFormat;     // "Farbformat"
 };
 
 RulerSettings SettingsFromStored(const StoredSettings& stored);

@@ -47,3 +47,8 @@
 #define ID_ZOOM_75             40015
 #define ID_ZOOM_OTHER          40016
 #define ID_UNIT_DIP            40017
+#define ID_COPY_HEX            40018
+#define ID_COPY_HEX_BARE       40019
+#define ID_COPY_RGB            40020
+#define ID_COPY_HSL            40021
+#define ID_COPY_DECIMAL        40022

@@ -26,6 +26,14 @@ constexpr std::array<CommandValue, 4> kZoomPresets{{
     {ID_ZOOM_75, 75},
 }};
 
+constexpr std::array<CommandValue, 5> kColorFormats{{
+    {ID_COPY_HEX, static_cast<std::int32_t>(ColorFormat::Hex)},
+    {ID_COPY_HEX_BARE, static_cast<std::int32_t>(ColorFormat::HexBare)},
+    {ID_COPY_RGB, static_cast<std::int32_t>(ColorFormat::Rgb)},
+    {ID_COPY_HSL, static_cast<std::int32_t>(ColorFormat::Hsl)},
+    {ID_COPY_DECIMAL, static_cast<std::int32_t>(ColorFormat::Decimal)},
+}};
+
 template <std::size_t N>
 std::optional<int> CommandFor(const std::array<CommandValue, N>& table, std::int32_t value) {
     for (const CommandValue& entry : table) {
@@ -49,6 +57,7 @@ std::vector<int> CheckedCommands(const RulerSettings& settings) {
     if (const auto unit = CommandFor(kUnitCommands, settings.unit)) commands.push_back(*unit);
     if (settings.alphaSliderShown) commands.push_back(ID_TRANSPARENT);
     commands.push_back(CommandFor(kZoomPresets, settings.zoom).value_or(ID_ZOOM_OTHER));
+    if (const auto format = CommandFor(kColorFormats, static_cast<std::int32_t>(settings.colorFormat))) commands.push_back(*format);
     return commands;
 }
 
@@ -61,6 +70,10 @@ MenuFollowUp ApplyMenuCommand(RulerSettings& settings, int command) {
     }
     if (const auto zoom = ValueFor(kZoomPresets, command)) {
         settings.zoom = *zoom;
+        return MenuFollowUp::None;
+    }
+    if (const auto format = ValueFor(kColorFormats, command)) {
+        settings.colorFormat = static_cast<ColorFormat>(*format);
         return MenuFollowUp::None;
     }
     if (command == ID_TRANSPARENT) {

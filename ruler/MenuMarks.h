@@ -7,9 +7,9 @@
 // Rules of the ruler's context menu: which items carry a check mark, whether the "Zoom"
 // submenu can be opened, and what a chosen command does to the settings.
 
-// Command ids that carry a check mark for these settings: the unit's item (none for a unit
-// outside the three), "Transparent" while the alpha slider is shown, and the zoom's preset
-// or "andere" for every other zoom.
+// Command ids that carry a check mark for these settings: the unit's item (none for an
+// unknown unit), "Transparent" while the alpha slider is shown, the zoom's preset or "andere"
+// for every other zoom, and the colour format Ctrl+C copies in.
 std::vector<int> CheckedCommands(const RulerSettings& settings);
 // The "Zoom" submenu is offered only for the centimetre scale, the one the zoom acts on.
 bool ZoomMenuEnabled(RulerUnit unit);

@@ -1,6 +1,7 @@
 #pragma once
 #include <cstdint>
 
+#include "ruler/ColorFormats.h"
 #include "ruler/RulerUnit.h"
 
 // The magnifier's factors, as its slider and the wheel offer them.
@@ -13,10 +14,11 @@ struct RulerSettings {
     std::int32_t zoom = 100;  // calibrates the centimetre scale; always at least 1
     bool alphaSliderShown = false;
     int magnifierFactor = 2;  // kMinMagnifierFactor to kMaxMagnifierFactor
+    ColorFormat colorFormat = ColorFormat::Hex;  // how Ctrl+C copies a colour
 
     friend bool operator==(const RulerSettings& a, const RulerSettings& b) {
         return a.unit == b.unit && a.zoom == b.zoom && a.alphaSliderShown == b.alphaSliderShown &&
-               a.magnifierFactor == b.magnifierFactor;
+               a.magnifierFactor == b.magnifierFactor && a.colorFormat == b.colorFormat;
     }
     friend bool operator!=(const RulerSettings& a, const RulerSettings& b) { return !(a == b); }
 };

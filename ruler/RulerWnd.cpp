@@ -397,7 +397,7 @@ bool CRulerWnd::OnKeyDown(int key, bool repeat) {
         return true;
     case KeyCommand::CopyColor:
         // Another program holding the clipboard leaves it as it is; the next press tries again.
-        CopyTextToClipboard(m_hWnd, ColorText(ColorNow(), ColorFormat::Hex));
+        CopyTextToClipboard(m_hWnd, ColorText(ColorNow(), m_settings.colorFormat));
         return true;
     case KeyCommand::ToggleHold:
         ToggleHold();

@@ -160,6 +160,11 @@ class Velmar:
         wait_for(self.window, lambda w: w["foreground"] and w["focused"] and not w["moving"] and w["rect"] == rect,
                  "the ruler to take the keyboard, its move loop over")
 
+    def pin_keyboard(self) -> None:
+        # Keeps X's keyboard focus on the ruler while the mouse is elsewhere (without a window
+        # manager it follows the pointer); on Windows the ruler's click alone keeps it.
+        xdotool("windowfocus", "--sync", xdotool("search", "--name", "^Velmar$").split()[0])
+
     def store(self, values: dict) -> None:
         # Puts {name: (type, data)} into the settings key before the start.
         if values:

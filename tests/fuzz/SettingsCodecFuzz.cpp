@@ -12,7 +12,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* input, std::size_t siz
     if (size == 0) return 0;
     const std::string text = DecodeSettingText(input[0], input + 1, size - 1);
     const std::int32_t value = DecodeSettingInt(input[0], input + 1, size - 1);
-    const RulerSettings settings = SettingsFromStored({text, text, value, value});
+    const RulerSettings settings = SettingsFromStored({text, text, value, value, text});
     const auto storedText = EncodeSettingText(text);
     const auto storedInt = EncodeSettingInt(value);
     if (text.size() >= size || text.find('\0') != std::string::npos || std::memcmp(text.data(), input + 1, text.size()) != 0 ||

@@ -121,20 +121,21 @@ TEST_F(Ruler, NothingRunsIntoAnything) {
     }
 }
 
-// Check marks go by command, also into the "Zoom" submenu, which is greyed unless the unit
-// is centimetres.
+// Check marks go by command, also into the "Zoom" and "Farbe kopieren als" submenus; "Zoom"
+// is greyed unless the unit is centimetres.
 TEST_F(Ruler, ContextMenuMarksTheSettings) {
-    const std::pair<RulerSettings, std::set<int>> cases[] = {{{UnitInch, 120, true}, {ID_UNIT_INCH, ID_TRANSPARENT, ID_ZOOM_120}},
-                                                             {{UnitCentimetre, 110, false}, {ID_UNIT_CM, ID_ZOOM_OTHER}},
-                                                             {{UnitPixel, 75, false}, {ID_UNIT_PIXEL, ID_ZOOM_75}},
-                                                             {{UnitLogical, 100, false}, {ID_UNIT_DIP, ID_ZOOM_100}}};
+    const std::pair<RulerSettings, std::set<int>> cases[] = {
+        {{UnitInch, 120, true}, {ID_UNIT_INCH, ID_TRANSPARENT, ID_ZOOM_120, ID_COPY_HEX}},
+        {{UnitCentimetre, 110, false, 2, ColorFormat::Hsl}, {ID_UNIT_CM, ID_ZOOM_OTHER, ID_COPY_HSL}},
+        {{UnitPixel, 75, false, 2, ColorFormat::Decimal}, {ID_UNIT_PIXEL, ID_ZOOM_75, ID_COPY_DECIMAL}},
+        {{UnitLogical, 100, false}, {ID_UNIT_DIP, ID_ZOOM_100, ID_COPY_HEX}}};
     for (const auto& [settings, checked] : cases) {
         const CMenu menu(IDR_RULER_MENU);
         HMENU popup = menu.GetSubMenu(0);
         MarkContextMenu(popup, settings);
-        for (int id = ID_UNIT_CM; id <= ID_UNIT_DIP; ++id)
+        for (int id = ID_UNIT_CM; id <= ID_COPY_DECIMAL; ++id)
             EXPECT_EQ((::GetMenuState(popup, id, MF_BYCOMMAND) & MF_CHECKED) != 0, checked.count(id) > 0) << id;
-        for (int position : {0, 1, 2, 3, 5, 6})  // 4 is the separator, 6 the "Zoom" submenu
+        for (int position : {0, 1, 2, 3, 5, 6, 8})  // 4 and 7 are separators, 6 the "Zoom" submenu
             EXPECT_EQ((::GetMenuState(popup, position, MF_BYPOSITION) & MF_GRAYED) != 0, position == 6 && settings.unit != UnitCentimetre);
     }
 }

@@ -1,0 +1,44 @@
+"""Colours the way designers use them: the colour now, copied in the chosen format, and its contrast with a reference."""
+from test_menu_and_dialog import choose
+from winebench import Screenshot, move_mouse, press_keys, wait_for
+
+COPY_AS_HSL = ("Down",) * 7 + ("Right",) + ("Down",) * 3  # "Farbe kopieren als", then its fourth item
+
+
+def copied(velmar, text: str) -> None:
+    velmar.pin_keyboard()
+    press_keys("ctrl+c")
+    wait_for(lambda: velmar.ask("clipboard")["unicode"], lambda seen: seen == text, f"{text} copied")
+
+
+def test_the_colour_now_its_format_and_its_contrast(velmar, tmp_path):
+    velmar.start()
+    path = tmp_path / "s.ppm"
+    ruler = velmar.place(100, 300, 400, 130)["rect"]
+    choose(velmar, *COPY_AS_HSL)
+    wait_for(lambda: velmar.saved_value("Farbformat"), lambda value: value == ("REG_SZ", "HSL"), "hsl() to be stored")
+    # The screen changes under the resting mouse: the colour readout follows, Ctrl+C copies the new
+    # colour (a new window may take the keyboard: the ruler is clicked again before the key).
+    move_mouse(720, 120)
+    for colour, text, hsl in (("3366CC", "051-102-204", "hsl(220, 60%, 50%)"), ("777777", "119-119-119", "hsl(0, 0%, 47%)")):
+        velmar.prefix.spawn(velmar.probe, "colorwindow", 700, 100, 50, 50, colour, log=tmp_path / f"{colour}.log")
+        velmar.shows(path, ruler, text)
+        velmar.focus()
+        move_mouse(720, 120)
+        copied(velmar, hsl)
+    # Ctrl+R takes the grey as the reference; over white the third line reads the contrast, cut to 4.47.
+    velmar.pin_keyboard()
+    press_keys("ctrl+r")
+    velmar.prefix.spawn(velmar.probe, "colorwindow", 800, 100, 50, 50, "FFFFFF", log=tmp_path / "white.log")
+    move_mouse(820, 120)
+    velmar.shows(path, ruler, "255-255-255", "4.47:1")
+    velmar.focus()
+    move_mouse(820, 120)
+    press_keys("ctrl+shift+r")
+    rows = velmar.ask("text", 96, "4.47:1")["rows"]
+    wait_for(lambda: Screenshot(path).find(rows, ruler), lambda found: not found, "the contrast to go with the reference")
+    velmar.end()
+    velmar.start()
+    velmar.focus()
+    move_mouse(820, 120)
+    copied(velmar, "hsl(0, 0%, 100%)")

@@ -11,6 +11,7 @@ constexpr char kUnitValue[] = "Einheit";
 constexpr char kZoomValue[] = "Zoom";
 constexpr char kMagnifierValue[] = "Lupe";
 constexpr char kColorFormatValue[] = "Farbformat";
+constexpr char kPlacementValue[] = "Fenster";
 
 }  // namespace
 
@@ -32,6 +33,18 @@ void CRegistrySettings::Save(const RulerSettings& settings) noexcept {
         WriteSettingInt(kSection, kZoomValue, stored.zoom);
         WriteSettingInt(kSection, kMagnifierValue, stored.magnifier);
         WriteSettingString(kSection, kColorFormatValue, stored.colorFormat);
+    } catch (...) {
+    }
+}
+
+// A value of another type reads as an empty text, which is no placement either.
+std::optional<StoredPlacement> CRegistrySettings::LoadPlacement() const {
+    return ParsePlacement(ReadSettingString(kSection, kPlacementValue));
+}
+
+void CRegistrySettings::SavePlacement(const StoredPlacement& placement) noexcept {
+    try {
+        WriteSettingString(kSection, kPlacementValue, PlacementText(placement));
     } catch (...) {
     }
 }

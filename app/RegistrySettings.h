@@ -6,4 +6,6 @@ class CRegistrySettings : public RulerSettingsStore {
 public:
     RulerSettings Load() const override;
     void Save(const RulerSettings& settings) noexcept override;
+    std::optional<StoredPlacement> LoadPlacement() const override;
+    void SavePlacement(const StoredPlacement& placement) noexcept override;
 };

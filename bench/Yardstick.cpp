@@ -21,7 +21,7 @@ namespace {
 struct Yardstick {
     Rect pane;  // the magnifier's, on a ruler of the given size
     int dpi = 96;
-    std::vector<Rect> monitors = MonitorRects();
+    std::vector<MonitorArea> monitors = Monitors();
     CScreenCapture capture;
     MagnifierWatch watch;
 

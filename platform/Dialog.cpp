@@ -57,7 +57,7 @@ BOOL CDialog::InitDialog(HWND window) {
         // Like the framework, a dialog whose initialisation left it where its template put
         // it (it may have grown) is centred: over its owner, or in the work area when it has none.
         const Rect after = GetWindowRect();
-        if (IsWindow() && after.left == before.left && after.top == before.top) CenterWindow();
+        if (IsWindow() && !m_keepPlace && after.left == before.left && after.top == before.top) CenterWindow();
         return static_cast<LRESULT>(result);
     }));
 }

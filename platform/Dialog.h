@@ -25,6 +25,9 @@ protected:
     // Default processing of the message being handled; 0 once the window is gone.
     LRESULT Default();
     const MSG& GetCurrentMessage() const { return m_current; }
+    // Called from OnInitDialog: the dialog has been placed where it belongs and is not to be
+    // centred, even where its template put it.
+    void KeepPlace() { m_keepPlace = true; }
 
     virtual BOOL OnInitDialog();
     virtual void OnOK();
@@ -56,4 +59,5 @@ private:
     MSG m_current{};
     int m_frames = 0;         // handlers of this window on the stack
     bool m_destroyed = false;  // WM_NCDESTROY came; PostNcDestroy is due
+    bool m_keepPlace = false;
 };

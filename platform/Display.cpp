@@ -1,28 +1,73 @@
 #include "platform/Display.h"
 
-#include "platform/Library.h"
+#include <array>
+#include <cstddef>
+
+#include "platform/SystemLibraries.h"
 #include "ruler/DpiScale.h"
 
 namespace {
 
-// Functions of newer systems, looked up at run time so the program still starts on older ones.
-const CLibrary& User32() {
-    static const CLibrary user32("user32.dll");
-    return user32;
+// The monitors' handles, gathered without allocating: nothing may throw through the system's
+// callback. More monitors than this are left out.
+struct MonitorHandles {
+    std::array<HMONITOR, 32> handles{};
+    std::size_t count = 0;
+};
+
+BOOL CALLBACK AddMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM found) noexcept {
+    auto& list = *reinterpret_cast<MonitorHandles*>(found);
+    if (list.count == list.handles.size()) return FALSE;
+    list.handles[list.count++] = monitor;
+    return TRUE;
 }
 
-BOOL CALLBACK AddMonitor(HMONITOR, HDC, LPRECT rect, LPARAM monitors) {
-    reinterpret_cast<std::vector<Rect>*>(monitors)->push_back(FromRECT(*rect));
-    return TRUE;
+// The system's resolution, which a program that is not per-monitor aware sees everywhere.
+int SystemDpi() {
+    HDC screen = ::GetDC(nullptr);
+    const int dpi = screen ? ::GetDeviceCaps(screen, LOGPIXELSX) : 0;
+    if (screen) ::ReleaseDC(nullptr, screen);
+    return dpi > 0 ? dpi : kBaseDpi;
+}
+
+int MonitorDpi(HMONITOR monitor) {
+    using GetDpiForMonitorFn = HRESULT(WINAPI*)(HMONITOR, int type, UINT* x, UINT* y);
+    constexpr int kEffectiveDpi = 0;
+    static const auto getDpiForMonitor = Shcore().Find<GetDpiForMonitorFn>("GetDpiForMonitor");
+    UINT x = 0, y = 0;
+    if (getDpiForMonitor && SUCCEEDED(getDpiForMonitor(monitor, kEffectiveDpi, &x, &y)) && x > 0) return static_cast<int>(x);
+    return SystemDpi();
 }
 
 }  // namespace
 
-std::vector<Rect> MonitorRects() {
-    std::vector<Rect> monitors;
-    ::EnumDisplayMonitors(nullptr, nullptr, AddMonitor, reinterpret_cast<LPARAM>(&monitors));
-    if (monitors.empty()) monitors.push_back({0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)});
+std::vector<MonitorArea> Monitors() {
+    MonitorHandles found;
+    ::EnumDisplayMonitors(nullptr, nullptr, AddMonitor, reinterpret_cast<LPARAM>(&found));
+    std::vector<MonitorArea> monitors;
+    for (std::size_t i = 0; i < found.count; ++i) {
+        MONITORINFO info{};
+        info.cbSize = sizeof info;
+        if (!::GetMonitorInfoW(found.handles[i], &info)) continue;
+        const MonitorArea area{FromRECT(info.rcMonitor), FromRECT(info.rcWork), MonitorDpi(found.handles[i])};
+        monitors.insert((info.dwFlags & MONITORINFOF_PRIMARY) ? monitors.begin() : monitors.end(), area);
+    }
+    if (monitors.empty()) {
+        const Rect screen{0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)};
+        monitors.push_back({screen, screen, SystemDpi()});
+    }
     return monitors;
+}
+
+int DpiForRect(const Rect& rect) {
+    const RECT r = ToRECT(rect);
+    return MonitorDpi(::MonitorFromRect(&r, MONITOR_DEFAULTTONEAREST));
+}
+
+Rect VirtualScreen() {
+    const int left = ::GetSystemMetrics(SM_XVIRTUALSCREEN);
+    const int top = ::GetSystemMetrics(SM_YVIRTUALSCREEN);
+    return {left, top, left + ::GetSystemMetrics(SM_CXVIRTUALSCREEN), top + ::GetSystemMetrics(SM_CYVIRTUALSCREEN)};
 }
 
 int WindowDpi(HWND window) {
@@ -31,10 +76,7 @@ int WindowDpi(HWND window) {
     if (getDpiForWindow) {
         if (const UINT dpi = getDpiForWindow(window)) return static_cast<int>(dpi);
     }
-    HDC dc = ::GetDC(window);
-    const int dpi = dc ? ::GetDeviceCaps(dc, LOGPIXELSX) : 0;
-    if (dc) ::ReleaseDC(window, dc);
-    return dpi > 0 ? dpi : kBaseDpi;
+    return SystemDpi();
 }
 
 void KeepDialogManagerFromScaling(HWND dialog) {

@@ -2,12 +2,20 @@
 #include <vector>
 
 #include "platform/Win32.h"
+#include "ruler/Monitors.h"
 
 // The monitors and resolutions of the display, as the system reports them now.
 
-// Rectangles of all monitors in virtual-screen pixels; the primary screen alone when the
-// system lists none.
-std::vector<Rect> MonitorRects();
+// Every monitor with its work area and resolution, the primary one first; the primary screen
+// alone when the system lists none.
+std::vector<MonitorArea> Monitors();
+
+// The resolution of the monitor the system picks for `rect`: the one it overlaps most, or the
+// nearest.
+int DpiForRect(const Rect& rect);
+
+// The bounding rectangle of all monitors.
+Rect VirtualScreen();
 
 // The resolution of `window`: that of its monitor for a per-monitor aware program, else the
 // system's. Systems older than Windows 10 (1607) report the system's through the device caps.

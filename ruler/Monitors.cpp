@@ -19,10 +19,10 @@ std::int64_t SquaredDistance(Point p, const Rect& r) {
 
 }  // namespace
 
-Rect MonitorAt(Point point, const std::vector<Rect>& monitors) {
+Rect MonitorAt(Point point, const std::vector<MonitorArea>& monitors) {
     const Rect* nearest = nullptr;
-    for (const Rect& monitor : monitors) {
-        if (!nearest || SquaredDistance(point, monitor) < SquaredDistance(point, *nearest)) nearest = &monitor;
+    for (const MonitorArea& area : monitors) {
+        if (!nearest || SquaredDistance(point, area.monitor) < SquaredDistance(point, *nearest)) nearest = &area.monitor;
     }
     return nearest ? *nearest : Rect{};
 }

@@ -3,6 +3,7 @@
 
 #include "ruler/ColorFormats.h"
 #include "ruler/RulerUnit.h"
+#include "ruler/WindowPlacement.h"
 
 // The magnifier's factors, as its slider and the wheel offer them.
 constexpr int kMinMagnifierFactor = 1;
@@ -32,4 +33,7 @@ public:
     virtual RulerSettings Load() const = 0;
     // A failure, even running out of memory, only loses the write.
     virtual void Save(const RulerSettings& settings) noexcept = 0;
+    // Where the window was left; none when it never was, or what is stored is unreadable.
+    virtual std::optional<StoredPlacement> LoadPlacement() const = 0;
+    virtual void SavePlacement(const StoredPlacement& placement) noexcept = 0;
 };

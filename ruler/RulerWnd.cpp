@@ -3,6 +3,7 @@
 #include "platform/DC.h"
 #include "platform/Clipboard.h"
 #include "platform/Display.h"
+#include "platform/SystemLibraries.h"
 #include "platform/Menu.h"
 #include "res/resource.h"
 #include "ruler/BufferedDC.h"
@@ -26,11 +27,18 @@ namespace {
 constexpr UINT_PTR TRACK_TIMER_ID = 250960;
 constexpr UINT kTrackPeriodMs = 1;
 
+bool AnyArrowKeyDown() {
+    for (const int key : {VK_LEFT, VK_RIGHT, VK_UP, VK_DOWN}) {
+        if (::GetKeyState(key) < 0) return true;
+    }
+    return false;
+}
+
 }  // namespace
 
 CRulerWnd::CRulerWnd(RulerSettingsStore& store) : CDialog(IDD_RULER, nullptr), m_store(store) {
-    m_monitors = MonitorRects();
-    m_setLayeredWindowAttributes = m_user32.Find<SetLayeredWindowAttributesFn>("SetLayeredWindowAttributes");
+    m_monitors = Monitors();
+    m_setLayeredWindowAttributes = User32().Find<SetLayeredWindowAttributesFn>("SetLayeredWindowAttributes");
     m_settings = m_store.Load();
     Create();
 }
@@ -68,6 +76,7 @@ BOOL CRulerWnd::OnInitDialog() {
     ::SetWindowTextW(m_hWnd, L"Velmar");
     KeepMinimumSize();
     MakeDpiResources();
+    RestorePlacement();
     CreateMagnifierSlider();
     CreateAlphaSlider();
     ApplyAlpha(255);
@@ -126,6 +135,20 @@ void CRulerWnd::KeepMinimumSize() {
                 window.top + std::max(window.Height(), minimum.y)});
 }
 
+// Where the user left the ruler, kept on the monitors as they are now; at first start the
+// dialog manager centres it.
+void CRulerWnd::RestorePlacement() {
+    const std::optional<StoredPlacement> stored = m_store.LoadPlacement();
+    if (!stored) return;
+    const PlacementScreen screen{m_monitors, m_monitors.front(), DpiForRect(stored->window), VirtualScreen()};
+    m_restoring = true;  // the size is already right for the monitor it is placed on
+    MoveWindow(RestoredWindowRect(*stored, screen));
+    m_restoring = false;
+    KeepPlace();
+}
+
+void CRulerWnd::SavePlacement() { m_store.SavePlacement({GetWindowRect(), m_dpi}); }
+
 // The button takes the size of its face, which is never stretched.
 void CRulerWnd::MakeDpiResources() {
     m_fonts.Make(reinterpret_cast<HFONT>(SendMessage(WM_GETFONT)), m_dpi);
@@ -183,7 +206,7 @@ LRESULT CRulerWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SETTINGCHANGE:
     case WM_DISPLAYCHANGE:
         Default();
-        m_monitors = MonitorRects();
+        m_monitors = Monitors();
         return 0;
     case WM_DPICHANGED:
         OnDpiChanged(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
@@ -192,8 +215,15 @@ LRESULT CRulerWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         return OnSetCursor(static_cast<short>(LOWORD(lParam)));  // HTERROR is negative
     case WM_ENDSESSION:
         // Windows ends the process after this without destroying the window.
-        if (wParam) m_store.Save(m_settings);
+        if (wParam) m_store.Save(m_settings), SavePlacement();
         return 0;
+    case WM_DESTROY:
+    case WM_EXITSIZEMOVE:
+        SavePlacement();
+        return Default();
+    case WM_KEYUP:
+        if (m_nudged && !AnyArrowKeyDown()) SaveNudge();
+        return Default();
     case WM_LBUTTONDOWN:
         OnLButtonDown(lParam);
         return 0;
@@ -284,8 +314,10 @@ void CRulerWnd::OnDpiChanged(int dpi, const RECT& suggested) {
     m_dpi = dpi;
     MakeDpiResources();
     m_alphaSlider.MoveWindow(AlphaSliderRect(m_dpi));
-    MoveWindow(FromRECT(suggested));
+    // Placing a restored ruler on its monitor changes nothing more: its size is already right.
+    if (!m_restoring) MoveWindow(FromRECT(suggested));
     OnSize();  // also when the suggested size is the current one
+    if (!m_restoring) SavePlacement();
 }
 
 void CRulerWnd::OnGetMinMaxInfo(MINMAXINFO& info) {
@@ -392,8 +424,7 @@ bool CRulerWnd::OnKeyDown(int key, bool repeat) {
     const bool ctrl = ::GetKeyState(VK_CONTROL) < 0;
     switch (CommandForKey(key, shift, ctrl, repeat)) {
     case KeyCommand::Nudge:
-        MoveWindow(NudgedWindowRect(GetWindowRect(), *NudgeKeyFor(key), shift, ctrl, MinimumTrackSize(m_dpi)));
-        TrackCursor();
+        Nudge(*NudgeKeyFor(key), shift, ctrl);
         return true;
     case KeyCommand::CopyColor:
         // Another program holding the clipboard leaves it as it is; the next press tries again.
@@ -418,6 +449,23 @@ bool CRulerWnd::OnKeyDown(int key, bool repeat) {
     return false;
 }
 
+// Never so far that less than a piece of the ruler stays on the work areas: a borderless
+// topmost window off every monitor would be hard to get back. The place is stored once the
+// arrow keys are let go (or the keyboard goes elsewhere), not at every repeat.
+void CRulerWnd::Nudge(NudgeKey key, bool shift, bool ctrl) {
+    const Rect before = GetWindowRect();
+    std::vector<Rect> workAreas;
+    for (const MonitorArea& monitor : m_monitors) workAreas.push_back(monitor.work);
+    MoveWindow(LimitedNudge(before, NudgedWindowRect(before, key, shift, ctrl, MinimumTrackSize(m_dpi)), workAreas, m_dpi));
+    m_nudged = true;
+    TrackCursor();
+}
+
+void CRulerWnd::SaveNudge() {
+    m_nudged = false;
+    SavePlacement();
+}
+
 void CRulerWnd::ToggleHold() {
     if (m_magnifier.IsHeld()) {
         m_magnifier.Release();
@@ -434,6 +482,7 @@ void CRulerWnd::ToggleHold() {
 LRESULT CRulerWnd::OnActivate(int state) {
     if (state == WA_INACTIVE) {
         m_keyboardOnRuler = ::GetFocus() == m_hWnd;
+        if (m_nudged) SaveNudge();
         return Default();
     }
     if (!m_keyboardOnRuler) return Default();
@@ -444,6 +493,7 @@ LRESULT CRulerWnd::OnActivate(int state) {
 void CRulerWnd::OnLButtonDblClk(LPARAM position) {
     const Point click = ClientToScreen(PointFromLParam(position));
     MoveWindow(RotatedWindowRect(GetWindowRect(), click), true);
+    SavePlacement();
     TrackCursor();
     Default();
 }

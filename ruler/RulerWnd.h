@@ -3,7 +3,8 @@
 #include "platform/DC.h"
 #include "platform/Dialog.h"
 #include "platform/GdiObject.h"
-#include "platform/Library.h"
+#include "ruler/Monitors.h"
+#include "ruler/Nudge.h"
 #include "ruler/Color.h"
 #include "ruler/CursorTracking.h"
 #include "ruler/HitTest.h"
@@ -52,6 +53,11 @@ private:
     // Fonts and close-button faces for the window's resolution.
     void MakeDpiResources();
     void KeepMinimumSize();
+    void RestorePlacement();
+    // Stores where the window is now, with its resolution.
+    void SavePlacement();
+    void Nudge(NudgeKey key, bool shift, bool ctrl);
+    void SaveNudge();
     // The widest readouts of the unit in the font, and the layout that follows from them.
     void MeasureReadouts();
     void Relayout();
@@ -84,12 +90,13 @@ private:
     CRulerFonts m_fonts;
     ReadoutWidths m_readoutWidths;
     PaneLayout m_layout;      // made anew when the size, the resolution or the unit changes
-    std::vector<Rect> m_monitors;  // re-read when the display or its settings change
+    std::vector<MonitorArea> m_monitors;  // re-read when the display or its settings change
     CSliderCtrl m_magnifySlider;
     CSliderCtrl m_alphaSlider;
     HCURSOR m_readCursors[4] = {};
     bool m_menuOpen = false;
+    bool m_restoring = false;   // placing the stored rectangle: WM_DPICHANGED keeps its size
+    bool m_nudged = false;      // the arrow keys moved the ruler since its place was last stored
     bool m_keyboardOnRuler = true;  // whether the ruler itself had the keyboard when deactivated
-    CLibrary m_user32{"user32.DLL"};
     SetLayeredWindowAttributesFn m_setLayeredWindowAttributes = nullptr;
 };

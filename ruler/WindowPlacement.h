@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "ruler/Geometry.h"
+#include "ruler/Monitors.h"
 
 // The ruler comes back where the user left it and never gets lost: at start and after every
 // arrow key at least a piece of 40 by 20 pixels (at 96 dpi, scaled) of it lies on the work
@@ -26,13 +27,6 @@ std::string PlacementText(const StoredPlacement& placement);
 // The placement such a text holds. Any other text counts as missing, as do a coordinate
 // outside -32768..32767, a resolution outside 48..960 and a rectangle without area.
 std::optional<StoredPlacement> ParsePlacement(std::string_view text);
-
-// A monitor, its work area (the monitor without the taskbar) and its resolution.
-struct MonitorArea {
-    Rect monitor;
-    Rect work;
-    int dpi = 96;
-};
 
 // The screen the ruler starts on, in virtual-screen pixels.
 struct PlacementScreen {

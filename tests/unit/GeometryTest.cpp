@@ -134,7 +134,7 @@ TEST(Rotation, TurnsAboutTheClickAndBack) {
 // A 1280x1024 monitor left of the primary 1024x768 one, reaching 200 pixels higher, and a
 // 1920x1080 one above the primary.
 constexpr Rect kLeft{-1280, -200, 0, 824}, kPrimary{0, 0, 1024, 768}, kAbove{-300, -1280, 1620, -200};
-const std::vector<Rect> kMonitors{kPrimary, kLeft, kAbove};
+const std::vector<MonitorArea> kMonitors{{kPrimary, kPrimary}, {kLeft, kLeft}, {kAbove, kAbove}};
 constexpr Rect kPane{170, 28, 362, 92};  // image 176, 34, 356, 86
 
 // Each screen pixel becomes a block of `factor` pixels, as many as the image shows; the source

@@ -8,7 +8,7 @@ CRulerApp theApp;
 
 bool CRulerApp::InitInstance() {
     auto* ruler = new CRulerWnd(m_settings);
-    if (!ruler->IsWindow()) {
+    if (!ruler->Create()) {
         // Without a window there is nothing to run: end at once, leaving the stored settings
         // as they were.
         delete ruler;

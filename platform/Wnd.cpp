@@ -37,8 +37,11 @@ void CWnd::ModifyStyleEx(DWORD remove, DWORD add) {
     if (changed != style) ::SetWindowLongPtrW(m_hWnd, GWL_EXSTYLE, changed);
 }
 
-CChildWnd::~CChildWnd() {
+CChildWnd::~CChildWnd() { DestroyWindow(); }
+
+void CChildWnd::DestroyWindow() {
     if (IsWindow()) ::DestroyWindow(m_hWnd);
+    m_hWnd = nullptr;
 }
 
 bool CChildWnd::Attach(HWND parent, int id) {

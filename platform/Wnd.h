@@ -45,4 +45,6 @@ public:
     bool Attach(HWND parent, int id);
     // Creates the control as a child of `parent`.
     bool Create(const wchar_t* className, DWORD style, const Rect& rect, HWND parent, int id);
+    // Destroys the control's window now, if there is one.
+    void DestroyWindow();
 };

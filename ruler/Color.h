@@ -13,5 +13,3 @@ constexpr unsigned RedOf(Color color) { return color & 0xFFu; }
 constexpr unsigned GreenOf(Color color) { return (color >> 8) & 0xFFu; }
 constexpr unsigned BlueOf(Color color) { return (color >> 16) & 0xFFu; }
 
-constexpr Color kRulerBackground = Rgb(0, 255, 255);
-constexpr Color kTickColor = Rgb(64, 64, 64);

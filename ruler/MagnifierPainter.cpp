@@ -10,8 +10,6 @@ namespace {
 constexpr Color kFrameLight = 0xFFFFFF;
 constexpr Color kFrameDark = 0x404040;
 constexpr Color kFrameMiddle = 0x808080;
-constexpr Color kCrosshair = Rgb(0, 0, 255);
-constexpr Color kHeldCrosshair = Rgb(255, 0, 0);  // the picture and the readouts hold
 constexpr int kCrosshairArm = 10;  // at 96 dpi
 
 // True when `inner` lies wholly within `outer`.
@@ -49,8 +47,8 @@ void DrawCrosshair(Canvas& canvas, Point centre, int dpi, Color color) {
 
 // The held copy at the current factor: the pane's background where the picture now reaches
 // beyond it.
-void DrawHeldPicture(Canvas& canvas, const MagnifierGeometry& g, const Rect& held) {
-    canvas.Fill(g.image, kRulerBackground);
+void DrawHeldPicture(Canvas& canvas, const MagnifierGeometry& g, const Rect& held, Color background) {
+    canvas.Fill(g.image, background);
     const Rect part = g.source.Intersection(held);
     if (part.IsEmpty()) return;
     const int f = g.factor;
@@ -89,13 +87,13 @@ void DrawMagnifierPane(Canvas& canvas, const RulerView& view) {
     // grid alternates black and white, so it shows on any picture.
     if (geometry.Copies() && geometry.image.Intersects(clip)) {
         if (view.held) {
-            DrawHeldPicture(canvas, geometry, view.heldSource);
+            DrawHeldPicture(canvas, geometry, view.heldSource, view.palette.surface);
         } else {
             canvas.StretchFromScreen(geometry.dest, geometry.source, geometry.image);
         }
         for (const Rect& line : GridLines(geometry)) canvas.FillChecker(line, {geometry.image.left, geometry.image.top});
     }
-    const Color crosshair = view.held ? kHeldCrosshair : kCrosshair;
+    const Color crosshair = view.held ? view.palette.heldCrosshair : view.palette.crosshair;
     if (!view.picked.IsEmpty()) DrawOutline(canvas, view.picked, crosshair);
     DrawCrosshair(canvas, geometry.crosshair, view.dpi, crosshair);
 }

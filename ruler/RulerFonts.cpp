@@ -1,11 +1,10 @@
 #include "ruler/RulerFonts.h"
 
-#include "platform/DC.h"
 #include "platform/ResourceException.h"
-#include "ruler/GdiCanvas.h"
 #include "ruler/RulerLayout.h"
 
 void CRulerFonts::Make(HFONT templateFont, int dpi) {
+    if (m_measure.GetSafeHdc()) ::SelectObject(m_measure.GetSafeHdc(), ::GetStockObject(SYSTEM_FONT));
     LOGFONTW font{};
     if (templateFont && ::GetObjectW(templateFont, sizeof font, &font) == sizeof font) {
         font.lfHeight = DialogFontHeight(dpi);
@@ -14,15 +13,19 @@ void CRulerFonts::Make(HFONT templateFont, int dpi) {
     } else {
         m_dialog.Reset();
     }
+    try {
+        if (!m_measure.GetSafeHdc()) m_measure.CreateCompatibleDC(CClientDC(nullptr));
+    } catch (const CResourceException&) {
+        return;
+    }
+    if (m_dialog) ::SelectObject(m_measure.GetSafeHdc(), m_dialog.GetSafeHandle());
+    TEXTMETRICW metrics{};
+    m_height = ::GetTextMetricsW(m_measure.GetSafeHdc(), &metrics) ? metrics.tmHeight : 0;
 }
 
-ReadoutWidths CRulerFonts::Measure(RulerUnit unit, int dpi) const {
-    try {
-        CDC memory;
-        if (!memory.CreateCompatibleDC(CClientDC(nullptr))) return {};
-        const CGdiCanvas canvas(memory, Dialog());
-        return MeasureReadouts(canvas, unit, dpi);
-    } catch (const CResourceException&) {
-        return {};
-    }
+int CRulerFonts::TextWidth(std::string_view text) const {
+    SIZE size{};
+    if (!m_measure.GetSafeHdc()) return 0;
+    ::GetTextExtentPoint32A(m_measure.GetSafeHdc(), text.data(), static_cast<int>(text.size()), &size);
+    return size.cx;
 }

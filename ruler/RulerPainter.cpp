@@ -6,15 +6,15 @@
 #include "ruler/ScalePainter.h"
 
 void PaintRuler(Canvas& canvas, const RulerView& view) {
-    canvas.Fill(view.client, kRulerBackground);
-    canvas.SelectPen(kTickColor);
-    canvas.SelectTextColor(kTickColor);
+    canvas.Fill(view.client, view.palette.surface);
+    canvas.SelectPen(view.palette.ink);
+    canvas.SelectTextColor(view.palette.ink);
     // A number of the scale never stands so close to a readout that the two read as one.
     DrawRulerScale(canvas, view.client, view.unit, view.zoom, view.dpi,
                    {ReadoutBoxes(view, canvas), Scaled(3, view.dpi)});
 
-    // The panes are drawn last, over the scale, in black.
-    canvas.SelectTextColor(Rgb(0, 0, 0));
+    // The panes are drawn last, over the scale.
+    canvas.SelectTextColor(view.palette.text);
     DrawPositionPane(canvas, view);
     DrawDistancePane(canvas, view);
     DrawColorPane(canvas, view);

@@ -7,6 +7,7 @@
 #include "ruler/Geometry.h"
 #include "ruler/MagnifierGeometry.h"
 #include "ruler/PaneLayout.h"
+#include "ruler/Palette.h"
 #include "ruler/ReadoutText.h"
 #include "ruler/RulerUnit.h"
 
@@ -24,6 +25,7 @@ struct RulerView {
     bool held = false;                // Space holds the readouts and the picture
     Rect heldSource;                  // the screen pixels of the held copy
     Rect picked;                      // the block picked in the held picture; empty when none
+    Palette palette = kRulerColors;
 };
 
 // Paints the whole ruler: background, scale, readouts and magnifier, in that order.

@@ -6,6 +6,7 @@
 #include "platform/SystemLibraries.h"
 #include "platform/Menu.h"
 #include "res/resource.h"
+#include "ruler/AccessibleText.h"
 #include "ruler/BufferedDC.h"
 #include "ruler/CloseFaces.h"
 #include "ruler/ColorFormats.h"
@@ -38,9 +39,7 @@ bool AnyArrowKeyDown() {
 
 CRulerWnd::CRulerWnd(RulerSettingsStore& store) : CDialog(IDD_RULER, nullptr), m_store(store) {
     m_monitors = Monitors();
-    m_setLayeredWindowAttributes = User32().Find<SetLayeredWindowAttributesFn>("SetLayeredWindowAttributes");
     m_settings = m_store.Load();
-    Create();
 }
 
 // A ruler whose window could not be created is deleted without writing anything: the stored
@@ -68,18 +67,12 @@ BOOL CRulerWnd::OnInitDialog() {
     m_dpi = WindowDpi(m_hWnd);
     m_closeButton.SubclassDlgItem(IDCANCEL, m_hWnd);
 
-    HINSTANCE module = ::GetModuleHandleW(nullptr);
-    const int cursorIds[4] = {IDC_READ_TOP, IDC_READ_BOTTOM, IDC_READ_LEFT, IDC_READ_RIGHT};
-    for (int i = 0; i < 4; ++i) m_readCursors[i] = ::LoadCursorW(module, MAKEINTRESOURCEW(cursorIds[i]));
-
     ::SetWindowPos(m_hWnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE);
     ::SetWindowTextW(m_hWnd, L"Velmar");
     KeepMinimumSize();
     MakeDpiResources();
     RestorePlacement();
-    CreateMagnifierSlider();
-    CreateAlphaSlider();
-    ApplyAlpha(255);
+    OnSystemChange();
     UpdateWindow();
     ::SetTimer(m_hWnd, TRACK_TIMER_ID, kTrackPeriodMs, nullptr);
     // The ruler takes the keyboard itself (OnActivate gives it to it once shown); TRUE would
@@ -87,41 +80,8 @@ BOOL CRulerWnd::OnInitDialog() {
     return FALSE;
 }
 
-void CRulerWnd::CreateMagnifierSlider() {
-    constexpr DWORD style =
-        WS_CHILD | WS_VISIBLE | WS_TABSTOP | TBS_TOOLTIPS | TBS_LEFT | TBS_VERT | TBS_AUTOTICKS;
-    m_magnifySlider.Create(style, m_layout.magnifierSlider, m_hWnd, IDC_MAGNIFY_SLIDER);
-    m_magnifySlider.SetRange(kMinMagnifierFactor, kMaxMagnifierFactor, false);
-    m_magnifySlider.SetPos(m_settings.magnifierFactor);
-    m_magnifySlider.SetTipSide(TBTS_LEFT);
-    m_magnifySlider.ForwardWheelToParent();
-    PlaceMagnifierSlider();
-}
-
-void CRulerWnd::CreateAlphaSlider() {
-    if (!m_setLayeredWindowAttributes) return;
-    m_alphaSlider.Create(WS_CHILD | WS_VISIBLE | WS_TABSTOP | TBS_TOOLTIPS, AlphaSliderRect(m_dpi), m_hWnd,
-                         IDC_ALPHA_SLIDER);
-    m_alphaSlider.SetRange(20, 255, false);
-    m_alphaSlider.SetPos(255);
-    m_alphaSlider.SetTipSide(TBTS_TOP);
-    m_alphaSlider.ShowWindow(m_settings.alphaSliderShown ? SW_SHOW : SW_HIDE);
-}
-
-// 255 is full opacity, which is no layered window at all.
-void CRulerWnd::ApplyAlpha(BYTE alpha) {
-    if (!m_setLayeredWindowAttributes) return;
-    if (alpha == 255) {
-        ModifyStyleEx(WS_EX_LAYERED, 0);
-        return;
-    }
-    ModifyStyleEx(0, WS_EX_LAYERED);
-    m_setLayeredWindowAttributes(m_hWnd, 0, alpha, LWA_ALPHA);
-}
-
 LRESULT CRulerWnd::OnNotify(WPARAM wParam, LPARAM lParam) {
-    // The slider notifies on every redraw, so the opacity follows its thumb while it moves.
-    if (wParam == IDC_ALPHA_SLIDER) ApplyAlpha(static_cast<BYTE>(m_alphaSlider.GetPos()));
+    m_sliders.OnNotify(wParam);
     return CDialog::OnNotify(wParam, lParam);
 }
 
@@ -149,25 +109,27 @@ void CRulerWnd::RestorePlacement() {
 
 void CRulerWnd::SavePlacement() { m_store.SavePlacement({GetWindowRect(), m_dpi}); }
 
-// The button takes the size of its face, which is never stretched.
+// The button takes the size of its face, which is never stretched; the sliders are made anew.
 void CRulerWnd::MakeDpiResources() {
     m_fonts.Make(reinterpret_cast<HFONT>(SendMessage(WM_GETFONT)), m_dpi);
+    m_cursors.Load(m_dpi);
     const CloseFace& face = CloseFaceFor(m_dpi);
     m_closeButton.LoadBitmaps(face.normalId, face.pressedId);
     const Point size = m_closeButton.FaceSize();
     m_closeButton.MoveWindow({0, 0, size.x, size.y});
     PlaceCloseButton();
     MeasureReadouts();
+    m_sliders.Create(m_hWnd, m_dpi, m_layout.magnifierSlider, m_settings.magnifierFactor, m_settings.alphaSliderShown);
 }
 
 void CRulerWnd::MeasureReadouts() {
-    m_readoutWidths = m_fonts.Measure(m_settings.unit, m_dpi);
+    m_readoutWidths = ::MeasureReadouts(m_fonts, m_settings.unit, m_dpi);
     Relayout();
 }
 
 void CRulerWnd::Relayout() {
     m_layout = LayoutPanes(GetClientRect(), m_dpi, m_readoutWidths);
-    PlaceMagnifierSlider();
+    m_sliders.PlaceMagnifier(m_layout.magnifierSlider);
 }
 
 void CRulerWnd::PlaceCloseButton() {
@@ -176,17 +138,9 @@ void CRulerWnd::PlaceCloseButton() {
     m_closeButton.MoveWindow({origin.x, origin.y, origin.x + button.Width(), origin.y + button.Height()});
 }
 
-void CRulerWnd::PlaceMagnifierSlider() {
-    const Rect& rect = m_layout.magnifierSlider;
-    if (rect.IsEmpty()) {
-        m_magnifySlider.ShowWindow(SW_HIDE);
-        return;
-    }
-    m_magnifySlider.ShowWindow(SW_SHOW);
-    m_magnifySlider.MoveWindow(rect);
-}
-
 LRESULT CRulerWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == AccessibleValueMessage()) m_accessibility.SetValue(AccessibleText());  // asked for: fresh
+    if (const auto answered = m_accessibility.OnMessage(m_hWnd, message, wParam, lParam)) return *answered;
     switch (message) {
     case WM_PAINT:
         OnPaint();
@@ -205,8 +159,9 @@ LRESULT CRulerWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         return Default();
     case WM_SETTINGCHANGE:
     case WM_DISPLAYCHANGE:
+    case WM_SYSCOLORCHANGE:
         Default();
-        m_monitors = Monitors();
+        OnSystemChange();
         return 0;
     case WM_DPICHANGED:
         OnDpiChanged(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
@@ -235,7 +190,7 @@ LRESULT CRulerWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         OnMouseWheel(GET_WHEEL_DELTA_WPARAM(wParam), PointFromLParam(lParam));
         return 0;
     case WM_VSCROLL:
-        if (reinterpret_cast<HWND>(lParam) == m_magnifySlider.GetSafeHwnd()) SetMagnifierFactor(m_magnifySlider.GetPos());
+        if (const auto factor = m_sliders.MagnifierPosition(reinterpret_cast<HWND>(lParam))) SetMagnifierFactor(*factor);
         return Default();
     case WM_SETFOCUS:
         return 0;  // the ruler keeps the keyboard itself: no control is given it instead
@@ -247,6 +202,8 @@ LRESULT CRulerWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_RBUTTONDOWN:
         OnRButtonDown(lParam);
         return 0;
+    case WM_CONTEXTMENU:
+        return OnContextMenu(reinterpret_cast<HWND>(wParam), PointFromLParam(lParam));
     default:
         return CDialog::WindowProc(message, wParam, lParam);
     }
@@ -278,6 +235,7 @@ RulerView CRulerWnd::View() const {
     view.held = m_magnifier.IsHeld();
     view.heldSource = m_magnifier.Capture().Source();
     view.picked = m_magnifier.PickedBlock();
+    view.palette = m_palette;
     return view;
 }
 
@@ -313,7 +271,6 @@ void CRulerWnd::OnDpiChanged(int dpi, const RECT& suggested) {
     if (dpi <= 0 || dpi == m_dpi) return;
     m_dpi = dpi;
     MakeDpiResources();
-    m_alphaSlider.MoveWindow(AlphaSliderRect(m_dpi));
     // Placing a restored ruler on its monitor changes nothing more: its size is already right.
     if (!m_restoring) MoveWindow(FromRECT(suggested));
     OnSize();  // also when the suggested size is the current one
@@ -351,6 +308,31 @@ void CRulerWnd::TrackCursor() {
     }
     if (repaint) InvalidateRect(m_layout.MagnifierInterior(), false);
     for (const Rect& box : m_tracker.OnTexts(Readouts(), m_layout)) InvalidateRect(box, true);
+    // Only while assistive technology listens is the ruler's text made on every tick.
+    if (m_accessibility.IsListening()) m_accessibility.SetValue(AccessibleText());
+}
+
+// What the readouts show, in words; a distance box as wide as its text may not fit.
+std::string CRulerWnd::AccessibleText() const {
+    const ReadoutTexts texts = Readouts();
+    const int distance = m_fonts.TextWidth(WithUnit(texts.distance, UnitSuffix(m_settings.unit)));
+    const ShownReadouts shown{!DistanceBox(m_layout, distance).box.IsEmpty(), !m_layout.position.box.IsEmpty(),
+                              !m_layout.color.box.IsEmpty(), m_reference && !m_layout.colorWithContrast.box.IsEmpty()};
+    return AccessibleValue(texts, m_settings.unit, Subject().color, shown);
+}
+
+// The monitors, the work areas or the system's colours changed.
+void CRulerWnd::OnSystemChange() {
+    m_monitors = Monitors();
+    m_palette = HighContrastOn() ? HighContrastPalette(::GetSysColor(COLOR_WINDOW), ::GetSysColor(COLOR_WINDOWTEXT),
+                                                       ::GetSysColor(COLOR_HIGHLIGHT), ::GetSysColor(COLOR_HOTLIGHT))
+                                 : kRulerColors;
+    InvalidateAll(true);
+}
+
+bool CRulerWnd::HighContrastOn() const {
+    HIGHCONTRASTW contrast{sizeof contrast};
+    return ::SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof contrast, &contrast, 0) && (contrast.dwFlags & HCF_HIGHCONTRASTON);
 }
 
 Color CRulerWnd::ColorUnderCursor() const {
@@ -371,7 +353,7 @@ void CRulerWnd::SetMagnifierFactor(int factor) {
     const int kept = std::clamp(factor, kMinMagnifierFactor, kMaxMagnifierFactor);
     if (kept == m_settings.magnifierFactor) return;
     m_settings.magnifierFactor = kept;
-    m_magnifySlider.SetPos(kept);
+    m_sliders.SetMagnifierFactor(kept);
     m_store.Save(m_settings);
 }
 
@@ -392,20 +374,9 @@ LRESULT CRulerWnd::OnSetCursor(int hitTest) {
     // dialog forward.
     if (m_menuOpen || hitTest == HTERROR) return Default();
 
-    const wchar_t* system = nullptr;
-    HCURSOR reading = nullptr;
-    switch (CursorForZone(HitTestRuler())) {
-    case ZoneCursor::SizeWE: system = IDC_SIZEWE; break;
-    case ZoneCursor::SizeNS: system = IDC_SIZENS; break;
-    case ZoneCursor::SizeNWSE: system = IDC_SIZENWSE; break;
-    case ZoneCursor::SizeNESW: system = IDC_SIZENESW; break;
-    case ZoneCursor::ReadTop: reading = m_readCursors[0]; break;
-    case ZoneCursor::ReadBottom: reading = m_readCursors[1]; break;
-    case ZoneCursor::ReadLeft: reading = m_readCursors[2]; break;
-    case ZoneCursor::ReadRight: reading = m_readCursors[3]; break;
-    case ZoneCursor::Default: return Default();
-    }
-    ::SetCursor(system ? ::LoadCursorW(nullptr, system) : reading);
+    HCURSOR cursor = m_cursors.For(CursorForZone(HitTestRuler()));
+    if (!cursor) return Default();
+    ::SetCursor(cursor);
     return TRUE;
 }
 
@@ -499,10 +470,29 @@ void CRulerWnd::OnLButtonDblClk(LPARAM position) {
 }
 
 void CRulerWnd::OnRButtonDown(LPARAM position) {
-    const CMenu menu(IDR_RULER_MENU);
-    if (HMENU popup = menu.GetSubMenu(0))
-        RunContextMenu(popup, ClientToScreen(PointFromLParam(position)));
+    OpenContextMenu(ClientToScreen(PointFromLParam(position)));
     Default();
+}
+
+// From the keyboard (Shift+F10, the context-menu key) the position is -1, -1: the menu opens by
+// the ruler's top-left corner. A right-click on a slider passes its position on; one on the
+// ruler's own surface opened the menu when it was pressed.
+LRESULT CRulerWnd::OnContextMenu(HWND from, Point at) {
+    if (at == Point{-1, -1}) {
+        const Rect window = GetWindowRect();
+        OpenContextMenu({window.left + Scaled(5, m_dpi), window.top + Scaled(5, m_dpi)});
+        return 0;
+    }
+    if (m_sliders.IsSlider(from)) {
+        OpenContextMenu(at);
+        return 0;
+    }
+    return Default();
+}
+
+void CRulerWnd::OpenContextMenu(Point at) {
+    const CMenu menu(IDR_RULER_MENU);
+    if (HMENU popup = menu.GetSubMenu(0)) RunContextMenu(popup, at);
 }
 
 // Marks the current settings, runs the menu at `at` (screen pixels), carries out the
@@ -518,8 +508,8 @@ void CRulerWnd::RunContextMenu(HMENU popup, Point at) {
 
     const RulerSettings before = m_settings;
     switch (ApplyMenuCommand(m_settings, command)) {
-    case MenuFollowUp::ShowAlphaSlider: m_alphaSlider.ShowWindow(SW_SHOW); break;
-    case MenuFollowUp::HideAlphaSlider: m_alphaSlider.ShowWindow(SW_HIDE); break;
+    case MenuFollowUp::ShowAlphaSlider: m_sliders.ShowAlpha(true); break;
+    case MenuFollowUp::HideAlphaSlider: m_sliders.ShowAlpha(false); break;
     case MenuFollowUp::RunZoomDialog: RunZoomDialog(); break;
     case MenuFollowUp::None: break;
     }

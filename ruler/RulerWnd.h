@@ -1,32 +1,37 @@
 #pragma once
+#include "platform/Accessible.h"
 #include "platform/Controls.h"
-#include "platform/DC.h"
 #include "platform/Dialog.h"
-#include "platform/GdiObject.h"
-#include "ruler/Monitors.h"
-#include "ruler/Nudge.h"
+#include "ruler/AccessibleText.h"
 #include "ruler/Color.h"
 #include "ruler/CursorTracking.h"
 #include "ruler/HitTest.h"
 #include "ruler/Magnifier.h"
+#include "ruler/Monitors.h"
+#include "ruler/Nudge.h"
+#include "ruler/Palette.h"
 #include "ruler/PaneLayout.h"
 #include "ruler/RulerFonts.h"
 #include "ruler/RulerPainter.h"
 #include "ruler/RulerSettings.h"
-#include "ruler/ScreenCapture.h"
+#include "ruler/RulerSliders.h"
 #include "ruler/WheelSteps.h"
+#include "ruler/ZoneCursors.h"
 
 // The ruler: a borderless, always-on-top modeless dialog that paints its own scale and
 // readouts. It restores its settings when constructed and stores them whenever they change,
 // at the end of the Windows session and once its window is gone; then it deletes itself.
 class CRulerWnd : public CDialog {
 public:
-    // Reads the settings from `store` and creates the window; IsWindow() tells whether that
-    // worked. Every change goes back to `store`, which must outlive the window.
+    // Reads the settings from `store`; Create() then makes the window. Every change goes back
+    // to `store`, which must outlive the window.
     explicit CRulerWnd(RulerSettingsStore& store);
     ~CRulerWnd() override;
 
 protected:
+    // Whether Windows' high contrast is on, as the system says.
+    virtual bool HighContrastOn() const;
+
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     BOOL OnInitDialog() override;
     void OnOK() override;
@@ -35,8 +40,6 @@ protected:
     void PostNcDestroy() override;
 
 private:
-    using SetLayeredWindowAttributesFn = BOOL(WINAPI*)(HWND, COLORREF, BYTE, DWORD);
-
     void OnPaint();
     void OnSize();
     void OnTimer(UINT_PTR id);
@@ -49,6 +52,10 @@ private:
     LRESULT OnActivate(int state);
     void OnLButtonDblClk(LPARAM position);
     void OnRButtonDown(LPARAM position);
+    LRESULT OnContextMenu(HWND from, Point at);
+    void OnSystemChange();
+    void OpenContextMenu(Point at);
+    std::string AccessibleText() const;
 
     // Fonts and close-button faces for the window's resolution.
     void MakeDpiResources();
@@ -62,10 +69,6 @@ private:
     void MeasureReadouts();
     void Relayout();
     void PlaceCloseButton();
-    void PlaceMagnifierSlider();
-    void CreateMagnifierSlider();
-    void CreateAlphaSlider();
-    void ApplyAlpha(BYTE alpha);
     void TrackCursor();
     Color ColorUnderCursor() const;
     Color ColorNow();
@@ -85,18 +88,18 @@ private:
     CursorTracker m_tracker;  // last cursor position and colour seen
     CMagnifier m_magnifier;   // its copy of the screen, and what Space holds
     WheelSteps m_wheel;
-    std::optional<Color> m_reference;  // Ctrl+R's colour, for the contrast; kept while the program runs
+    std::optional<Color> m_reference;
+    Palette m_palette = kRulerColors;
+    CWindowAccessibility m_accessibility{L"Velmar"};  // Ctrl+R's colour, for the contrast; kept while the program runs
     int m_dpi = 96;           // the window's resolution, kept up to date by WM_DPICHANGED
     CRulerFonts m_fonts;
     ReadoutWidths m_readoutWidths;
     PaneLayout m_layout;      // made anew when the size, the resolution or the unit changes
     std::vector<MonitorArea> m_monitors;  // re-read when the display or its settings change
-    CSliderCtrl m_magnifySlider;
-    CSliderCtrl m_alphaSlider;
-    HCURSOR m_readCursors[4] = {};
+    CRulerSliders m_sliders;
+    CZoneCursors m_cursors;
     bool m_menuOpen = false;
     bool m_restoring = false;   // placing the stored rectangle: WM_DPICHANGED keeps its size
     bool m_nudged = false;      // the arrow keys moved the ruler since its place was last stored
     bool m_keyboardOnRuler = true;  // whether the ruler itself had the keyboard when deactivated
-    SetLayeredWindowAttributesFn m_setLayeredWindowAttributes = nullptr;
 };

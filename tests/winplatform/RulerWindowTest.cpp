@@ -29,7 +29,11 @@ CRegistrySettings g_registry;
 // window manager takes two seconds to withdraw a window.
 class Ruler : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() { s_window = (new CRulerWnd(g_registry))->GetSafeHwnd(); }
+    static void SetUpTestSuite() {
+        auto* ruler = new CRulerWnd(g_registry);
+        ruler->Create();
+        s_window = ruler->GetSafeHwnd();
+    }
     static void TearDownTestSuite() { ::DestroyWindow(s_window); }
     static Rect ChildRect(int id) {
         RECT r{};
@@ -46,6 +50,30 @@ protected:
     }
     static inline HWND s_window = nullptr;
 };
+
+// A cursor as the user sees it: its size, hot spot and mask.
+std::string Look(HCURSOR cursor) {
+    ICONINFO info{};
+    if (!cursor || !::GetIconInfo(cursor, &info)) return "none";
+    BITMAP mask{};
+    ::GetObjectW(info.hbmMask, sizeof mask, &mask);
+    std::string bits(static_cast<std::size_t>(mask.bmWidthBytes) * mask.bmHeight, '\0');
+    ::GetBitmapBits(info.hbmMask, static_cast<LONG>(bits.size()), bits.data());
+    ::DeleteObject(info.hbmMask);
+    if (info.hbmColor) ::DeleteObject(info.hbmColor);
+    return std::to_string(mask.bmWidth) + "x" + std::to_string(mask.bmHeight) + "@" + std::to_string(info.xHotspot) + "," +
+           std::to_string(info.yHotspot) + ":" + bits;
+}
+
+// The look of the reading cursor `id` drawn for `dpi`, or of the system's cursor `system`.
+std::string Reading(int id, int dpi = 96) {
+    const int size = Scaled(32, dpi);
+    const auto cursor = static_cast<HCURSOR>(::LoadImageW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), IMAGE_CURSOR, size, size, 0));
+    const std::string look = Look(cursor);
+    ::DestroyCursor(cursor);
+    return look;
+}
+std::string System(const wchar_t* id) { return Look(::LoadCursorW(nullptr, id)); }
 
 // Records where the painting puts its texts, measured in a real font: the numbers of the scale
 // as they stand centred in their boxes, the readouts' texts from their top-left corners.
@@ -84,13 +112,11 @@ bool Holds(const Rect& outer, const Rect& inner) {
 // from the other boxes, the magnifier and its slider; every number of the scale keeps as much
 // from the readouts and from the other numbers.
 TEST_F(Ruler, NothingRunsIntoAnything) {
-    CDC memory;
-    ASSERT_TRUE(memory.CreateCompatibleDC(CClientDC(nullptr)));
     const ReadoutSubject subjects[] = {{{-32768, -32768}, {0, 0}, 0}, {{32767, 32767}, {-32768, -32768}, 0x123456}, {{5, 5}, {0, 0}, 0}};
     for (const int dpi : {96, 120, 144, 192}) {
         CRulerFonts fonts;
         fonts.Make(reinterpret_cast<HFONT>(::SendMessageW(s_window, WM_GETFONT, 0, 0)), dpi);
-        const CGdiCanvas font(memory, fonts.Dialog());
+        const TextMeasure& font = fonts;
         const int gap = Scaled(3, dpi);
         for (const RulerUnit unit : {UnitPixel, UnitLogical, UnitCentimetre, UnitInch}) {
             for (const Rect& client : {Rect{0, 0, Scaled(489, dpi), Scaled(41, dpi)}, Rect{0, 0, Scaled(640, dpi), Scaled(170, dpi)},
@@ -98,7 +124,9 @@ TEST_F(Ruler, NothingRunsIntoAnything) {
                                        Rect{0, 0, Scaled(300, dpi), Scaled(600, dpi)}}) {
                 for (const std::int32_t zoom : {10, 100, 500}) {
                     for (const ReadoutSubject& subject : subjects) {
-                        RulerView view{client, unit, zoom, dpi, LayoutPanes(client, dpi, fonts.Measure(unit, dpi))};
+                        RulerView view;
+                        view.client = client, view.unit = unit, view.zoom = zoom, view.dpi = dpi;
+                        view.layout = LayoutPanes(client, dpi, MeasureReadouts(fonts, unit, dpi));
                         view.reference = subject.color;
                         view.texts = ReadoutTextsFor(subject, unit, dpi, client.Height() > client.Width(), view.reference);
                         TextPlaces places(font);
@@ -145,18 +173,18 @@ TEST_F(Ruler, ContextMenuMarksTheSettings) {
 // close button, and while the ruler is disabled (HTERROR).
 TEST_F(Ruler, EachZoneShowsItsCursor) {
     ::SetWindowPos(s_window, nullptr, 50, 60, 300, 200, SWP_NOZORDER | SWP_NOACTIVATE);
-    auto system = [](const wchar_t* id) { return ::LoadCursorW(nullptr, id); };
-    auto reading = [](int id) { return ::LoadCursorW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id)); };
+    const auto system = System;
+    const auto reading = [](int id) { return Reading(id); };
     const Rect button = ChildRect(IDCANCEL);
-    const std::pair<Point, HCURSOR> cases[] = {
+    const std::pair<Point, std::string> cases[] = {
         {{7, 7}, system(IDC_SIZENWSE)}, {{8, 7}, reading(IDC_READ_TOP)}, {{100, 4}, system(IDC_SIZENS)}, {{100, 5}, reading(IDC_READ_TOP)},
         {{100, 20}, reading(IDC_READ_TOP)}, {{100, 21}, system(IDC_ARROW)}, {{4, 100}, system(IDC_SIZEWE)},
         {{5, 100}, reading(IDC_READ_LEFT)}, {{20, 100}, reading(IDC_READ_LEFT)}, {{21, 100}, system(IDC_ARROW)},
         {{0, 199}, system(IDC_SIZENESW)}, {{100, 180}, reading(IDC_READ_BOTTOM)}, {{100, 179}, system(IDC_ARROW)},
         {{280, 100}, reading(IDC_READ_RIGHT)}, {{279, 100}, system(IDC_ARROW)}, {{293, 193}, system(IDC_SIZENWSE)}, {{292, 193}, reading(IDC_READ_BOTTOM)},
         {{button.left, button.top}, system(IDC_ARROW)}};
-    for (const auto& [at, cursor] : cases) EXPECT_EQ(CursorAt(at), cursor) << at.x << ',' << at.y;
-    EXPECT_EQ(CursorAt({100, 5}, HTERROR), system(IDC_ARROW)) << "not the band's";
+    for (const auto& [at, cursor] : cases) EXPECT_EQ(Look(CursorAt(at)), cursor) << at.x << ',' << at.y;
+    EXPECT_EQ(Look(CursorAt({100, 5}, HTERROR)), system(IDC_ARROW)) << "not the band's";
 }
 
 // A WM_DPICHANGED gives the ruler the suggested rectangle and all its sizes, faces, zones and
@@ -173,17 +201,47 @@ TEST_F(Ruler, FollowsANewResolution) {
     EXPECT_EQ((Rect{790 - 2 * button96.Width(), 10, 790, 10 + 2 * button96.Height()}), button);
     CRulerFonts fonts;
     fonts.Make(reinterpret_cast<HFONT>(::SendMessageW(s_window, WM_GETFONT, 0, 0)), 192);
-    EXPECT_EQ(ChildRect(IDC_MAGNIFY_SLIDER), LayoutPanes({0, 0, 800, 240}, 192, fonts.Measure(UnitPixel, 192)).magnifierSlider);
+    EXPECT_EQ(ChildRect(IDC_MAGNIFY_SLIDER), LayoutPanes({0, 0, 800, 240}, 192, MeasureReadouts(fonts, UnitPixel, 192)).magnifierSlider);
     EXPECT_EQ(ChildRect(IDC_ALPHA_SLIDER), AlphaSliderRect(192));
     MINMAXINFO limits{};
     ::SendMessageW(s_window, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&limits));
     EXPECT_EQ((Point{limits.ptMinTrackSize.x, limits.ptMinTrackSize.y}), (Point{90, 80}));
-    EXPECT_EQ(CursorAt({40, 100}), ::LoadCursorW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDC_READ_LEFT)));
+    EXPECT_EQ(Look(CursorAt({40, 100})), Reading(IDC_READ_LEFT, 192));
     // The close button shows its 24x26 face: black outer edge at its last pixel, grey inside its bevel.
     ::RedrawWindow(s_window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
     const CClientDC screen(nullptr);
     EXPECT_EQ(::GetPixel(screen.GetSafeHdc(), 50 + button.left + 23, 60 + button.top + 25), RGB(0, 0, 0));
     EXPECT_EQ(::GetPixel(screen.GetSafeHdc(), 50 + button.left + 4, 60 + button.top + 4), RGB(0xC0, 0xC0, 0xC0));
+}
+
+// A ruler that is told whether high contrast is on, where the real one asks the system (Wine
+// cannot switch it on).
+class HighContrastRuler : public CRulerWnd {
+public:
+    using CRulerWnd::CRulerWnd;
+    bool on = false;
+
+protected:
+    bool HighContrastOn() const override { return on; }
+};
+
+// While high contrast is on the surface takes the system's window colour, and goes back to
+// cyan at once when it is switched off.
+TEST(HighContrast, TheSurfaceFollowsTheSystemsColours) {
+    auto* ruler = new HighContrastRuler(g_registry);
+    ASSERT_TRUE(ruler->Create());
+    HWND window = ruler->GetSafeHwnd();
+    ::SetWindowPos(window, nullptr, 100, 300, 489, 41, SWP_NOZORDER | SWP_NOACTIVATE);
+    const auto surface = [window] {
+        ::RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW);
+        return ::GetPixel(CClientDC(nullptr).GetSafeHdc(), 100 + 250, 300 + 20);
+    };
+    for (const bool on : {true, false}) {
+        ruler->on = on;
+        ::SendMessageW(window, on ? WM_SYSCOLORCHANGE : WM_SETTINGCHANGE, 0, 0);
+        EXPECT_EQ(surface(), on ? ::GetSysColor(COLOR_WINDOW) : RGB(0, 255, 255)) << on;
+    }
+    ::DestroyWindow(window);
 }
 
 // A modeless dialog that deletes itself once its window is gone, and whose handler of WM_APP
@@ -250,8 +308,8 @@ TEST(Settings, AStartWithoutWindowLeavesThemAloneAndTextsKeepTheirNul) {
     WriteSettingInt("Option", "Zoom", -5);
     HHOOK hook = ::SetWindowsHookExW(WH_CBT, RefuseWindows, nullptr, ::GetCurrentThreadId());
     auto* ruler = new CRulerWnd(g_registry);
+    EXPECT_FALSE(ruler->Create());
     ::UnhookWindowsHookEx(hook);
-    EXPECT_FALSE(ruler->IsWindow());
     delete ruler;
     const CRegKey key = CRegKey::Open(HKEY_CURRENT_USER, "Software\\zp-r\\Velmar\\Option", KEY_READ);
     const RegistryValue text = key.Query("Einheit", 64).value(), zoom = key.Query("Zoom", 64).value();

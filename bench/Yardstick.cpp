@@ -31,8 +31,8 @@ struct Yardstick {
         const Point at = FromPOINT(cursor);
         const MagnifierGeometry geometry =
             MagnifierGeometryFor(pane, 2, at, MonitorAt(at, monitors), dpi);
-        if (geometry.Copies() && capture.Grab(geometry.source))
-            watch.Changed(geometry.source, geometry.dest, capture.Pixels(), capture.PixelCount());
+        if (geometry.Copies() && capture.Grab(geometry.source, CClientDC(nullptr)))
+            watch.NoteCopy(geometry.source, geometry.dest, capture.Pixels(), capture.PixelCount());
     }
 };
 

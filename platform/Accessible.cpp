@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <new>
 
 using Microsoft::WRL::ComPtr;
 
@@ -85,11 +86,15 @@ public:
     }
     STDMETHODIMP get_accValue(VARIANT child, BSTR* value) override {
         if (!IsConnected() || !IsSelf(child)) return Forward(&IAccessible::get_accValue, child, value);
-        const UINT message = AccessibleValueMessage();
-        std::wstring text(static_cast<std::size_t>(::SendMessageW(m_hwnd, message, 0, 0)), L'\0');
-        const auto length = static_cast<std::size_t>(::SendMessageW(m_hwnd, message, text.size() + 1, reinterpret_cast<LPARAM>(text.data())));
-        text.resize(std::min(length, text.size()));
-        return Answer(text, value);
+        try {  // nothing may throw through COM
+            const UINT message = AccessibleValueMessage();
+            std::wstring text(static_cast<std::size_t>(::SendMessageW(m_hwnd, message, 0, 0)), L'\0');
+            const auto length = static_cast<std::size_t>(::SendMessageW(m_hwnd, message, text.size() + 1, reinterpret_cast<LPARAM>(text.data())));
+            text.resize(std::min(length, text.size()));
+            return Answer(text, value);
+        } catch (const std::bad_alloc&) {
+            return E_OUTOFMEMORY;
+        }
     }
 
     STDMETHODIMP get_accParent(IDispatch** parent) override { return Forward(&IAccessible::get_accParent, parent); }

@@ -50,6 +50,19 @@ private:
     PAINTSTRUCT m_paint{};
 };
 
+// The context of the whole screen, or none when the system refuses it: then copying from it fails.
+class CScreenDC : public CDC {
+public:
+    CScreenDC() {
+        HDC screen = ::GetDC(nullptr);
+        Share(screen, screen, false);
+    }
+    ~CScreenDC() override {
+        if (m_hDC) ::ReleaseDC(nullptr, m_hDC);
+        Forget();
+    }
+};
+
 // The context of a window's client area, or of the whole screen for no window.
 class CClientDC : public CDC {
 public:

@@ -1,6 +1,7 @@
 #include "platform/Dialog.h"
 
 #include <exception>
+#include <utility>
 
 #include "platform/Controls.h"
 #include "platform/Placement.h"
@@ -10,10 +11,16 @@ CDialog::~CDialog() {
     if (IsWindow()) ::DestroyWindow(m_hWnd);
 }
 
+// One frame is held across the creation, so that a window destroyed while it is being created
+// (by a message sent in during its initialisation) never deletes the object under it: the
+// object is then left to its creator, as when no window could be made at all.
 bool CDialog::Create() {
+    ++m_frames;
     ::CreateDialogParamW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(m_templateId), m_parent, DialogProc,
                          reinterpret_cast<LPARAM>(this));
-    return m_hWnd != nullptr;
+    --m_frames;
+    const bool destroyed = std::exchange(m_destroyed, false);
+    return m_hWnd != nullptr && !destroyed;
 }
 
 INT_PTR CDialog::DoModal() {

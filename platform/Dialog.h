@@ -14,7 +14,9 @@ public:
     CDialog(int templateId, HWND parent) : m_templateId(templateId), m_parent(parent) {}
     ~CDialog() override;
 
-    // Creates the modeless dialog; OnInitDialog runs inside. False when it could not.
+    // Creates the modeless dialog; OnInitDialog runs inside. False when there is no window (it
+    // could not be made, or it was destroyed while being made): then the object is the
+    // caller's to delete, else its window's.
     bool Create();
     // Runs the modal dialog; IDOK, IDCANCEL, or -1 when it could not run.
     INT_PTR DoModal();

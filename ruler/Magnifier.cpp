@@ -1,10 +1,10 @@
 #include "ruler/Magnifier.h"
 
-bool CMagnifier::Tick(const MagnifierGeometry& geometry) {
+bool CMagnifier::Tick(const MagnifierGeometry& geometry, const CDC& screen) {
     if (!geometry.Copies()) return false;
     // Held, the copy stays: only another factor, size or place repaints.
-    if (!m_hold && !m_capture.Grab(geometry.source)) return m_watch.Failed(geometry.source, geometry.dest);
-    return m_watch.Changed(geometry.source, geometry.dest, m_capture.Pixels(), m_capture.PixelCount());
+    if (!m_hold && !m_capture.Grab(geometry.source, screen)) return m_watch.NoteFailure(geometry.source, geometry.dest);
+    return m_watch.NoteCopy(geometry.source, geometry.dest, m_capture.Pixels(), m_capture.PixelCount());
 }
 
 bool CMagnifier::Pick(const MagnifierGeometry& geometry, Point mouse) {

@@ -11,9 +11,9 @@
 // holds, pointing into the picture picks one of the copy's pixels.
 class CMagnifier {
 public:
-    // One tick for the picture `geometry` describes: copies it from the screen unless a hold
+    // One tick for the picture `geometry` describes: copies it from `screen` unless a hold
     // keeps the copy; true when the magnifier's inside is to be repainted.
-    bool Tick(const MagnifierGeometry& geometry);
+    bool Tick(const MagnifierGeometry& geometry, const CDC& screen);
     // The colour of a screen pixel as the copy holds it, when it does.
     std::optional<Color> ColorAt(Point pixel) const { return m_capture.ColorAt(pixel); }
     const CScreenCapture& Capture() const { return m_capture; }

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-bool MagnifierWatch::Changed(const Rect& source, const Rect& dest, const std::uint32_t* pixels, std::size_t count) {
+bool MagnifierWatch::NoteCopy(const Rect& source, const Rect& dest, const std::uint32_t* pixels, std::size_t count) {
     const bool same = m_copied && source == m_source && dest == m_dest && count == m_pixels.size() &&
                       std::equal(pixels, pixels + count, m_pixels.begin());
     if (same) return false;
@@ -13,7 +13,7 @@ bool MagnifierWatch::Changed(const Rect& source, const Rect& dest, const std::ui
     return true;
 }
 
-bool MagnifierWatch::Failed(const Rect& source, const Rect& dest) {
+bool MagnifierWatch::NoteFailure(const Rect& source, const Rect& dest) {
     const bool moved = !m_seen || source != m_source || dest != m_dest;
     m_seen = true;
     m_copied = false;

@@ -10,13 +10,13 @@
 // pane or cursor position) differs, or any captured pixel does.
 class MagnifierWatch {
 public:
-    // The capture of `source` for `dest`: `count` pixels, row by row. True on the first call
-    // and whenever anything differs from the call before.
-    bool Changed(const Rect& source, const Rect& dest, const std::uint32_t* pixels, std::size_t count);
-    // A tick whose copy failed (the screen is locked, say): the paint reads the screen itself,
-    // so the picture is repainted only when the source or the destination changed; the next
-    // copy that works repaints in any case.
-    bool Failed(const Rect& source, const Rect& dest);
+    // Notes a tick's copy of `source` for `dest`: `count` pixels, row by row. True, to
+    // repaint, on the first copy and whenever anything differs from the tick before.
+    bool NoteCopy(const Rect& source, const Rect& dest, const std::uint32_t* pixels, std::size_t count);
+    // Notes a tick whose copy failed (the screen is locked, say): the paint reads the screen
+    // itself, so the picture is repainted only when the source or the destination changed; the
+    // next copy that works repaints in any case.
+    bool NoteFailure(const Rect& source, const Rect& dest);
 
 private:
     bool m_seen = false;      // a source and destination are known

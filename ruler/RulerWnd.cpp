@@ -296,7 +296,7 @@ void CRulerWnd::TrackCursor() {
     if (::GetCursorPos(&position)) sample = FromPOINT(position);
     const bool moved = m_tracker.OnCursor(sample);
     const MagnifierGeometry geometry = Magnifier();
-    bool repaint = m_magnifier.Tick(geometry);
+    bool repaint = m_magnifier.Tick(geometry, CScreenDC());
     if (m_magnifier.IsHeld()) {
         const Point cursor = m_tracker.LastCursor();
         const Rect window = GetWindowRect();

@@ -1,6 +1,5 @@
 #include "ruler/ScreenCapture.h"
 
-#include "platform/ResourceException.h"
 
 CScreenCapture::~CScreenCapture() {
     if (m_previousBitmap) ::SelectObject(m_memory.GetSafeHdc(), m_previousBitmap);
@@ -18,17 +17,12 @@ std::optional<Color> CScreenCapture::ColorAt(Point pixel) const {
     return Rgb((bgr >> 16) & 0xFFu, (bgr >> 8) & 0xFFu, bgr & 0xFFu);
 }
 
-bool CScreenCapture::Grab(const Rect& source) {
+bool CScreenCapture::Grab(const Rect& source, const CDC& screen) {
     m_holds = false;
-    try {
-        const CClientDC screen(nullptr);
-        if (!Fit(screen, source.Width(), source.Height())) return false;
-        if (!::BitBlt(m_memory.GetSafeHdc(), 0, 0, source.Width(), source.Height(), screen.GetSafeHdc(), source.left,
-                      source.top, SRCCOPY))
-            return false;
-    } catch (const CResourceException&) {
+    if (!Fit(screen, source.Width(), source.Height())) return false;
+    if (!::BitBlt(m_memory.GetSafeHdc(), 0, 0, source.Width(), source.Height(), screen.GetSafeHdc(), source.left, source.top,
+                  SRCCOPY))
         return false;
-    }
     ::GdiFlush();  // the copy must have reached the bitmap's memory before it is read
     m_source = source;
     m_holds = true;

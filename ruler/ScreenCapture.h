@@ -18,9 +18,10 @@ public:
     CScreenCapture(const CScreenCapture&) = delete;
     CScreenCapture& operator=(const CScreenCapture&) = delete;
 
-    // Copies `source` (virtual-screen pixels) from the screen; false when the system refused
-    // a context or a bitmap, and then the capture holds nothing.
-    bool Grab(const Rect& source);
+    // Copies `source` (virtual-screen pixels) from `screen`, a context of the whole screen;
+    // false when the copy failed (the screen is locked, the system refused a context or a
+    // bitmap), and then the capture holds nothing.
+    bool Grab(const Rect& source, const CDC& screen);
     // Whether the capture holds exactly `source`.
     bool Holds(const Rect& source) const { return m_holds && source == m_source; }
     // The screen pixels it holds; empty when it holds nothing.
@@ -34,6 +35,7 @@ public:
 
 private:
     bool Fit(const CDC& screen, int width, int height);
+
 
     CDC m_memory;
     CBitmap m_bitmap;

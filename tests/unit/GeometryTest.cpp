@@ -232,7 +232,7 @@ TEST(Monitors, DialogStaysInTheWorkAreaOfItsOwnersMonitor) {
 TEST(MagnifierWatch, ChangedByAnyPixelTheSourceOrTheDestination) {
     MagnifierWatch watch;
     std::vector<std::uint32_t> pixels(91 * 27, 0x336699);
-    auto changed = [&](const Rect& source, const Rect& dest) { return watch.Changed(source, dest, pixels.data(), pixels.size()); };
+    auto changed = [&](const Rect& source, const Rect& dest) { return watch.NoteCopy(source, dest, pixels.data(), pixels.size()); };
     const Rect source{455, 287, 546, 314}, dest{176, 34, 358, 88};
     EXPECT_TRUE(changed(source, dest));
     EXPECT_FALSE(changed(source, dest));

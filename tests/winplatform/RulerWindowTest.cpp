@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
+#include <new>
 #include <cstdlib>
 #include <cstring>
 #include <functional>
@@ -10,16 +12,30 @@
 #include "app/RegistrySettings.h"
 #include "app/SettingsStore.h"
 #include "platform/Dialog.h"
+#include "platform/Display.h"
 #include "platform/Menu.h"
 #include "platform/Registry.h"
 #include "res/resource.h"
 #include "ruler/ContextMenu.h"
 #include "ruler/DpiScale.h"
 #include "ruler/GdiCanvas.h"
+#include "ruler/Magnifier.h"
 #include "ruler/ReadoutPainter.h"
 #include "ruler/RulerFonts.h"
 #include "ruler/RulerLayout.h"
 #include "ruler/RulerWnd.h"
+
+// Every allocation fails while this is set, as when memory runs out; the failures are counted.
+std::atomic<bool> g_refuseMemory{false};
+std::atomic<int> g_refusals{0};
+
+void* operator new(std::size_t size) {
+    if (g_refuseMemory) throw ++g_refusals, std::bad_alloc();
+    if (void* block = std::malloc(size ? size : 1)) return block;
+    throw std::bad_alloc();
+}
+void operator delete(void* block) noexcept { std::free(block); }
+void operator delete(void* block, std::size_t) noexcept { std::free(block); }
 
 namespace {
 
@@ -244,6 +260,65 @@ TEST(HighContrast, TheSurfaceFollowsTheSystemsColours) {
     ::DestroyWindow(window);
 }
 
+// While copying the screen fails (it is locked, say) the magnifier is repainted only when it
+// moves; the first copy that works again repaints it, also over an unchanged screen.
+TEST(Magnifier, RepaintsOnceTheScreenCanBeCopiedAgain) {
+    CMagnifier magnifier;
+    const MagnifierGeometry here = MagnifierGeometryFor({0, 0, 100, 60}, 2, {50, 50}, {0, 0, 1024, 768}, 96);
+    const MagnifierGeometry there = MagnifierGeometryFor({0, 0, 100, 60}, 2, {60, 50}, {0, 0, 1024, 768}, 96);
+    const CScreenDC screen;
+    const CDC locked;  // no context: every copy from it fails
+    const struct { const MagnifierGeometry& geometry; const CDC& screen; bool repainted; } ticks[] = {
+        {here, screen, true}, {here, screen, false}, {here, locked, false}, {here, locked, false}, {here, screen, true},
+        {there, locked, true}, {there, locked, false}, {there, screen, true}, {there, screen, false}};
+    for (const auto& tick : ticks) EXPECT_EQ(magnifier.Tick(tick.geometry, tick.screen), tick.repainted) << &tick - ticks;
+}
+
+// The program's import of `function` from `dll` pointed at `replacement`; the original is returned.
+void* PatchImport(const char* dll, const char* function, void* replacement) {
+    auto* base = reinterpret_cast<unsigned char*>(::GetModuleHandleW(nullptr));
+    const auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS*>(base + reinterpret_cast<const IMAGE_DOS_HEADER*>(base)->e_lfanew);
+    const auto& directory = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
+    const void* wanted = reinterpret_cast<const void*>(::GetProcAddress(::GetModuleHandleA(dll), function));
+    for (auto* import = reinterpret_cast<IMAGE_IMPORT_DESCRIPTOR*>(base + directory.VirtualAddress); import->Name; ++import) {
+        for (auto* entry = reinterpret_cast<IMAGE_THUNK_DATA*>(base + import->FirstThunk); entry->u1.Function; ++entry) {
+            if (reinterpret_cast<const void*>(entry->u1.Function) != wanted) continue;
+            DWORD protection = 0;
+            ::VirtualProtect(&entry->u1.Function, sizeof entry->u1.Function, PAGE_READWRITE, &protection);
+            entry->u1.Function = reinterpret_cast<ULONG_PTR>(replacement);
+            ::VirtualProtect(&entry->u1.Function, sizeof entry->u1.Function, protection, &protection);
+            return const_cast<void*>(wanted);
+        }
+    }
+    return nullptr;
+}
+
+using EnumDisplayMonitorsFn = BOOL(WINAPI*)(HDC, LPCRECT, MONITORENUMPROC, LPARAM);
+EnumDisplayMonitorsFn g_enumDisplayMonitors = nullptr;
+
+// The system's enumeration with memory refused while it calls the program back.
+BOOL WINAPI EnumDisplayMonitorsRefusingMemory(HDC dc, LPCRECT clip, MONITORENUMPROC callback, LPARAM data) {
+    g_refuseMemory = true;
+    const BOOL result = g_enumDisplayMonitors(dc, clip, callback, data);
+    g_refuseMemory = false;
+    return result;
+}
+
+// Memory running out while the system lists the monitors and calls the program back for each
+// throws nothing through the system (which may swallow or pass it on): nothing the program does
+// there allocates, and the monitors are still listed.
+TEST(Monitors, RunningOutOfMemoryInTheSystemsCallbackThrowsNothingThroughIt) {
+    g_enumDisplayMonitors = reinterpret_cast<EnumDisplayMonitorsFn>(
+        PatchImport("user32.dll", "EnumDisplayMonitors", reinterpret_cast<void*>(EnumDisplayMonitorsRefusingMemory)));
+    ASSERT_TRUE(g_enumDisplayMonitors);
+    g_refusals = 0;
+    std::vector<MonitorArea> monitors;
+    EXPECT_NO_THROW(monitors = Monitors());
+    PatchImport("user32.dll", "EnumDisplayMonitors", reinterpret_cast<void*>(g_enumDisplayMonitors));
+    EXPECT_EQ(g_refusals, 0) << "an allocation in the callback";
+    EXPECT_FALSE(monitors.empty());
+}
+
 // A modeless dialog that deletes itself once its window is gone, and whose handler of WM_APP
 // runs `handler`. Its memory is never given back: the delete fills it with a pattern, so any
 // write after the delete shows in it.
@@ -259,10 +334,14 @@ public:
     static inline std::size_t s_size = 0;
     static inline bool s_deleted = false;
 
-    explicit Doomed(std::function<void(Doomed&)> handler) : CDialog(IDD_ZOOM, nullptr), m_handler(std::move(handler)) { Create(); }
+    explicit Doomed(std::function<void(Doomed&)> handler) : CDialog(IDD_ZOOM, nullptr), m_handler(std::move(handler)) {}
     void Destroy() { DestroyWindow(); }
 
 protected:
+    BOOL OnInitDialog() override {
+        if (!m_handler) DestroyWindow();  // a message sent in during its creation destroys it
+        return TRUE;
+    }
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
         if (message != WM_APP) return CDialog::WindowProc(message, wParam, lParam);
         m_handler(*this);
@@ -283,7 +362,8 @@ void CloseFromANestedLoop(Doomed& self) {  // as a menu's loop dispatches a WM_C
 }
 
 // Destroyed by its own handler, or by a WM_CLOSE that a nested loop dispatches: the object
-// lives until that handler has returned, and nothing touches it after its delete.
+// lives until that handler has returned, and nothing touches it after its delete. Destroyed
+// while it is being created, it outlives its creation and is left to its creator.
 TEST(DialogLifetime, ObjectOutlivesEveryHandlerOfItsDestroyedWindow) {
     for (const auto& way : {std::function<void(Doomed&)>(&Doomed::Destroy), std::function<void(Doomed&)>(CloseFromANestedLoop)}) {
         auto* doomed = new Doomed([&way](Doomed& self) {
@@ -291,10 +371,16 @@ TEST(DialogLifetime, ObjectOutlivesEveryHandlerOfItsDestroyedWindow) {
             EXPECT_FALSE(self.IsWindow());
             EXPECT_FALSE(Doomed::s_deleted) << "deleted while its handler still ran";
         });
+        ASSERT_TRUE(doomed->Create());
         doomed->SendMessage(WM_APP);
         EXPECT_TRUE(Doomed::s_deleted && Doomed::UntouchedSinceDelete()) << "not deleted, or written after its delete";
         std::free(doomed);
     }
+    auto* doomed = new Doomed(nullptr);
+    EXPECT_FALSE(doomed->Create());
+    EXPECT_FALSE(Doomed::s_deleted) << "deleted inside its own creation";
+    delete doomed;
+    std::free(doomed);
 }
 
 LRESULT CALLBACK RefuseWindows(int code, WPARAM wParam, LPARAM lParam) {

@@ -193,7 +193,11 @@ LRESULT CRulerWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         if (const auto factor = m_sliders.MagnifierPosition(reinterpret_cast<HWND>(lParam))) SetMagnifierFactor(*factor);
         return Default();
     case WM_SETFOCUS:
+        m_keyboardOnRuler = true;
         return 0;  // the ruler keeps the keyboard itself: no control is given it instead
+    case WM_KILLFOCUS:
+        OnKillFocus(reinterpret_cast<HWND>(wParam));
+        return Default();
     case WM_ACTIVATE:
         return OnActivate(LOWORD(wParam));
     case WM_LBUTTONDBLCLK:
@@ -448,15 +452,18 @@ void CRulerWnd::ToggleHold() {
     TrackCursor();
 }
 
+// The ruler's own rule for the keyboard: it gives it up to one of its sliders, but not to a
+// menu, a modal dialog (which disables it, leaving no focus at all) or another program, and
+// takes it back when it is activated again.
+void CRulerWnd::OnKillFocus(HWND to) {
+    if (to && ::IsChild(m_hWnd, to)) m_keyboardOnRuler = false;
+    if (m_nudged) SaveNudge();
+}
+
 // Activated again, the keyboard goes back to where it was: to the ruler itself when it had it
 // (at start-up too), else to the control that had it, as dialogs do.
 LRESULT CRulerWnd::OnActivate(int state) {
-    if (state == WA_INACTIVE) {
-        m_keyboardOnRuler = ::GetFocus() == m_hWnd;
-        if (m_nudged) SaveNudge();
-        return Default();
-    }
-    if (!m_keyboardOnRuler) return Default();
+    if (state == WA_INACTIVE || !m_keyboardOnRuler) return Default();
     ::SetFocus(m_hWnd);
     return 0;
 }
@@ -520,6 +527,7 @@ void CRulerWnd::RunContextMenu(HMENU popup, Point at) {
     InvalidateAll(true);
     UpdateWindow();
     TrackCursor();
+    if (m_keyboardOnRuler && ::GetActiveWindow() == m_hWnd) ::SetFocus(m_hWnd);  // as before the menu
 }
 
 void CRulerWnd::RunZoomDialog() {

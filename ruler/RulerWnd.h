@@ -50,6 +50,7 @@ private:
     bool OnKeyDown(int key, bool repeat);
     void OnMouseWheel(int delta, Point at);
     LRESULT OnActivate(int state);
+    void OnKillFocus(HWND to);
     void OnLButtonDblClk(LPARAM position);
     void OnRButtonDown(LPARAM position);
     LRESULT OnContextMenu(HWND from, Point at);
@@ -101,5 +102,5 @@ private:
     bool m_menuOpen = false;
     bool m_restoring = false;   // placing the stored rectangle: WM_DPICHANGED keeps its size
     bool m_nudged = false;      // the arrow keys moved the ruler since its place was last stored
-    bool m_keyboardOnRuler = true;  // whether the ruler itself had the keyboard when deactivated
+    bool m_keyboardOnRuler = true;  // the ruler itself, not a slider, has (or had) the keyboard
 };

@@ -1,5 +1,5 @@
 """The context menu, the zoom dialog and the transparency slider, driven as a user does; every change is stored at once."""
-from winebench import ALPHA_SLIDER, IDCANCEL, PERCENT_EDIT, TICK, Screenshot, centre, child, click, drag, press_keys, settings, wait_for
+from winebench import ALPHA_SLIDER, IDCANCEL, PERCENT_EDIT, TICK, Screenshot, centre, child, click, drag, move_mouse, press_keys, settings, wait_for
 
 # From no item selected: "in cm", "in Pixel", "in logischen Pixeln", "in Inch", "Transparent", "Zoom".
 IN_PIXEL, IN_LOGICAL, IN_INCH, TRANSPARENT = ("Down",) * 2, ("Down",) * 3, ("Down",) * 4, ("Down",) * 5
@@ -102,3 +102,24 @@ def test_transparent_shows_the_slider_which_makes_the_ruler_translucent_down_to_
     wait_for(velmar.window, lambda w: child(w, ALPHA_SLIDER)["visible"], "the slider again, at the same place")
     drag((slider[0] + 8, thumb[1]), (slider[2] + 30, thumb[1]))
     wait_for(velmar.window, lambda w: not w["exstyle"] & LAYERED, "full opacity: no layered window")
+
+
+def test_the_keyboard_stays_with_the_ruler_after_the_zoom_dialog_and_the_menu(velmar):
+    velmar.store(MM)
+    velmar.start()
+    rect = velmar.place(100, 300, 400, 130)["rect"]  # tall: its magnifier slider could take the keyboard
+    velmar.focus()
+    for button in (IDCANCEL, 1, None):  # the dialog cancelled, confirmed, and the menu dismissed
+        open_menu(velmar)
+        if button:
+            press_keys(*OTHER, "Return")
+            click(*centre(child(dialog(velmar, "100", ["100"]), button)["rect"]))
+        else:
+            press_keys("Escape")
+        wait_for(lambda: velmar.windows("Zoom") + velmar.windows(""), lambda shown: not shown, "the dialog and the menu to close")
+        move_mouse(*centre(rect))  # resting on the ruler, with no click
+        press_keys("Right")
+        moved = [rect[0] + 1, rect[1], rect[2] + 1, rect[3]]
+        rect = wait_for(velmar.window, lambda w: w["rect"] == moved, f"Right to move the ruler after {button}", timeout=3)["rect"]
+    press_keys("ctrl+c")
+    wait_for(lambda: velmar.ask("clipboard")["unicode"] or "", lambda text: text.startswith("#"), "a colour copied")

@@ -203,6 +203,19 @@ TEST_F(Ruler, EachZoneShowsItsCursor) {
     EXPECT_EQ(Look(CursorAt({100, 5}, HTERROR)), system(IDC_ARROW)) << "not the band's";
 }
 
+// A modal dialog disables the ruler, which loses the keyboard, and deactivates it; when the
+// dialog has gone the ruler, which had the keyboard before, has it again, not one of its sliders.
+TEST_F(Ruler, TakesTheKeyboardBackAfterAModalDialog) {
+    ::SetWindowPos(s_window, nullptr, 50, 60, 400, 130, SWP_NOZORDER | SWP_NOACTIVATE);
+    ::SetFocus(s_window);
+    ASSERT_EQ(::GetFocus(), s_window);
+    ::EnableWindow(s_window, FALSE);
+    ::SendMessageW(s_window, WM_ACTIVATE, WA_INACTIVE, 0);
+    ::EnableWindow(s_window, TRUE);
+    ::SendMessageW(s_window, WM_ACTIVATE, WA_ACTIVE, 0);
+    EXPECT_EQ(::GetFocus(), s_window);
+}
+
 // A WM_DPICHANGED gives the ruler the suggested rectangle and all its sizes, faces, zones and
 // limits for the new resolution.
 TEST_F(Ruler, FollowsANewResolution) {

@@ -47,6 +47,9 @@ public:
     void SetPos(int position) { SendMessage(TBM_SETPOS, TRUE, position); }
     int GetPos() const { return static_cast<int>(SendMessage(TBM_GETPOS)); }
     void SetTipSide(int side) { SendMessage(TBM_SETTIPSIDE, side); }
+    void SetTipFont(HFONT font) {
+        if (HWND tip = reinterpret_cast<HWND>(SendMessage(TBM_GETTOOLTIPS))) ::SendMessageW(tip, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    }
     // Hands the mouse wheel to the parent, which decides what it does (a trackbar's own
     // handling differs between systems).
     void ForwardWheelToParent();

@@ -8,6 +8,7 @@
 Standard library only; the output depends on nothing but this script.
 """
 import os
+import re
 import struct
 import sys
 import tempfile
@@ -20,8 +21,6 @@ PALETTE16 = [
     (0x00, 0x00, 0xFF), (0xFF, 0x00, 0xFF), (0x00, 0xFF, 0xFF), (0xFF, 0xFF, 0xFF),
 ]
 BLACK, TEAL, LIGHT_GREY, DARK_GREY, CYAN, WHITE = 0, 6, 7, 8, 14, 15
-
-CURSOR_SIZE = 32
 
 
 # ---------------------------------------------------------------- DIB pieces
@@ -57,11 +56,21 @@ def Grid(width, height, value):
     return [[value] * width for _ in range(height)]
 
 
+# ---------------------------------------------------------------- resolutions
+
+def DrawnDpis():
+    """The resolutions the images are drawn for: the list the program keeps in
+    ruler/DrawnResolutions.h, read from there so that the two never differ."""
+    header = os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', 'ruler', 'DrawnResolutions.h')
+    with open(header) as f:
+        listed = re.search(r'kDrawnDpis\[\] = \{([0-9, ]+)\}', f.read())
+    return tuple(int(dpi) for dpi in listed.group(1).split(','))
+
+
 # ---------------------------------------------------------------- close button
 
-# The faces are drawn for each resolution the program has faces for; at 96 dpi a face is
-# 12 by 13 pixels, with one-pixel edges and a cross of two-pixel strokes, 7 wide and 6 high.
-FACE_DPIS = (96, 120, 144, 192)
+# At 96 dpi a face is 12 by 13 pixels, with one-pixel edges and a cross of two-pixel strokes,
+# 7 wide and 6 high.
 
 
 def Scaled(value, dpi):
@@ -119,43 +128,55 @@ def BitmapFile(pixels):
 
 # ---------------------------------------------------------------- reading cursors
 
-def ReadingFigure(vertical, triangle_at_far_end):
-    """Black cells of a one-pixel line through the middle with a 3/5/7/9 pixel
-    triangle at one end; the widest row of the triangle lies on the image's edge."""
-    n, mid = CURSOR_SIZE, 15
+def ReadingFigure(size, vertical, triangle_at_far_end):
+    """Black cells of a one-pixel line through the middle with a triangle at one end, as wide
+    as 3, 5, 7 ... pixels (3 to 9 at 32 pixels); its widest row lies on the image's edge."""
+    mid, depth = size // 2 - 1, size // 8
     cells = set()
-    for along in range(n):
+    for along in range(size):
         cells.add((along, mid))
-    for step, half in enumerate((1, 2, 3, 4)):  # half widths of 3, 5, 7, 9 pixels
-        along = n - 4 + step if triangle_at_far_end else 3 - step
-        for across in range(mid - half, mid + half + 1):
+    for step in range(depth):
+        along = size - depth + step if triangle_at_far_end else depth - 1 - step
+        for across in range(mid - step - 1, mid + step + 2):
             cells.add((along, across))
     # (along, across) -> (column, row)
     return {(across, along) if vertical else (along, across) for along, across in cells}
 
 
 READING_CURSORS = {
-    # name: (vertical, triangle at the far end, hot spot column and row)
-    'read_top.cur': (True, True, (15, 31)),
-    'read_bottom.cur': (True, False, (15, 0)),
-    'read_left.cur': (False, True, (31, 15)),
-    'read_right.cur': (False, False, (0, 15)),
+    # name: (vertical, triangle at the far end); the hot spot is the middle of the triangle's
+    # outer side
+    'read_top.cur': (True, True),
+    'read_bottom.cur': (True, False),
+    'read_left.cur': (False, True),
+    'read_right.cur': (False, False),
 }
 
 
-def CursorFile(black, hot_spot):
-    """A one-image 32x32 monochrome .cur: black where AND=0/XOR=0, transparent
-    where AND=1/XOR=0."""
-    n = CURSOR_SIZE
-    xor_mask = PackRows(Grid(n, n, 0), n, 1)
-    and_mask = PackRows([[0 if (x, y) in black else 1 for x in range(n)] for y in range(n)],
-                        n, 1)
-    image = (InfoHeader(n, 2 * n, 1, len(xor_mask) + len(and_mask))
-             + PaletteBytes([(0, 0, 0), (0xFF, 0xFF, 0xFF)]) + xor_mask + and_mask)
-    header = struct.pack('<HHH', 0, 2, 1)
-    entry = struct.pack('<BBBBHHII', n, n, 2, 0, hot_spot[0], hot_spot[1], len(image),
-                        6 + 16)
-    return header + entry + image
+def HotSpot(size, vertical, far_end):
+    mid, edge = size // 2 - 1, size - 1 if far_end else 0
+    return (mid, edge) if vertical else (edge, mid)
+
+
+def CursorImage(size, black):
+    """One monochrome image: black where AND=0/XOR=0, transparent where AND=1/XOR=0."""
+    xor_mask = PackRows(Grid(size, size, 0), size, 1)
+    and_mask = PackRows([[0 if (x, y) in black else 1 for x in range(size)] for y in range(size)], size, 1)
+    return (InfoHeader(size, 2 * size, 1, len(xor_mask) + len(and_mask))
+            + PaletteBytes([(0, 0, 0), (0xFF, 0xFF, 0xFF)]) + xor_mask + and_mask)
+
+
+def CursorFile(vertical, far_end):
+    """A .cur with the figure drawn for each resolution: 32 pixels at 96 dpi, scaled."""
+    sizes = [Scaled(32, dpi) for dpi in DrawnDpis()]
+    images = [CursorImage(size, ReadingFigure(size, vertical, far_end)) for size in sizes]
+    out = struct.pack('<HHH', 0, 2, len(images))
+    offset = 6 + 16 * len(images)
+    for size, image in zip(sizes, images):
+        x, y = HotSpot(size, vertical, far_end)
+        out += struct.pack('<BBBBHHII', size, size, 2, 0, x, y, len(image), offset)
+        offset += len(image)
+    return out + b''.join(images)
 
 
 # ---------------------------------------------------------------- icon
@@ -203,12 +224,12 @@ def IconFile(sizes):
 
 def AllFiles():
     files = {'velmar.ico': IconFile([32, 16])}
-    for dpi in FACE_DPIS:
+    for dpi in DrawnDpis():
         suffix = '' if dpi == 96 else '_%d' % dpi
         files['close_up%s.bmp' % suffix] = BitmapFile(ButtonFace(pressed=False, dpi=dpi))
         files['close_down%s.bmp' % suffix] = BitmapFile(ButtonFace(pressed=True, dpi=dpi))
-    for name, (vertical, far_end, hot_spot) in READING_CURSORS.items():
-        files[name] = CursorFile(ReadingFigure(vertical, far_end), hot_spot)
+    for name, (vertical, far_end) in READING_CURSORS.items():
+        files[name] = CursorFile(vertical, far_end)
     return files
 
 

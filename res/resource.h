@@ -7,6 +7,7 @@
 
 #define IDR_MAINFRAME          128
 #define IDD_RULER              103
+// The close button's faces, normal and pressed, for each drawn resolution in its order.
 #define IDB_CLOSE_UP           129
 #define IDB_CLOSE_DOWN         130
 #define IDB_CLOSE_UP_120       131

@@ -12,7 +12,7 @@ constexpr int kOpaque = 255;
 
 }  // namespace
 
-void CRulerSliders::Create(HWND ruler, int dpi, const Rect& magnifier, int factor, bool alphaShown) {
+void CRulerSliders::Create(HWND ruler, int dpi, HFONT font, const Rect& magnifier, int factor, bool alphaShown) {
     const int alpha = m_alpha.IsWindow() ? m_alpha.GetPos() : kOpaque;
     m_ruler = ruler;
     m_setLayered = User32().Find<SetLayeredWindowAttributesFn>("SetLayeredWindowAttributes");
@@ -22,6 +22,7 @@ void CRulerSliders::Create(HWND ruler, int dpi, const Rect& magnifier, int facto
     m_magnifier.SetRange(kMinMagnifierFactor, kMaxMagnifierFactor, false);
     m_magnifier.SetPos(factor);
     m_magnifier.SetTipSide(TBTS_LEFT);
+    m_magnifier.SetTipFont(font);
     m_magnifier.ForwardWheelToParent();
     PlaceMagnifier(magnifier);
 
@@ -31,6 +32,7 @@ void CRulerSliders::Create(HWND ruler, int dpi, const Rect& magnifier, int facto
     m_alpha.SetRange(kMostTransparent, kOpaque, false);
     m_alpha.SetPos(alpha);
     m_alpha.SetTipSide(TBTS_TOP);
+    m_alpha.SetTipFont(font);
     ShowAlpha(alphaShown);
     ApplyAlpha(static_cast<BYTE>(alpha));
 }

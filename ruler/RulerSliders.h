@@ -8,9 +8,10 @@
 // They are made anew for a new resolution, so that their thumbs and tips fit it.
 class CRulerSliders {
 public:
-    // Makes both as children of `ruler` at `dpi`, or makes them anew keeping the transparency's
-    // position: the magnifier's at `factor`, on `magnifier` (hidden while that is empty).
-    void Create(HWND ruler, int dpi, const Rect& magnifier, int factor, bool alphaShown);
+    // Makes both as children of `ruler` at `dpi`, their tips in `font`, or makes them anew
+    // keeping the transparency's position: the magnifier's at `factor`, on `magnifier` (hidden
+    // while that is empty).
+    void Create(HWND ruler, int dpi, HFONT font, const Rect& magnifier, int factor, bool alphaShown);
     void PlaceMagnifier(const Rect& rect);
     void SetMagnifierFactor(int factor) { m_magnifier.SetPos(factor); }
     // The magnifier slider's position when `control` is it.

@@ -113,13 +113,13 @@ void CRulerWnd::SavePlacement() { m_store.SavePlacement({GetWindowRect(), m_dpi}
 void CRulerWnd::MakeDpiResources() {
     m_fonts.Make(reinterpret_cast<HFONT>(SendMessage(WM_GETFONT)), m_dpi);
     m_cursors.Load(m_dpi);
-    const CloseFace& face = CloseFaceFor(m_dpi);
+    const CloseFace face = CloseFaceFor(m_dpi);
     m_closeButton.LoadBitmaps(face.normalId, face.pressedId);
     const Point size = m_closeButton.FaceSize();
     m_closeButton.MoveWindow({0, 0, size.x, size.y});
     PlaceCloseButton();
     MeasureReadouts();
-    m_sliders.Create(m_hWnd, m_dpi, m_layout.magnifierSlider, m_settings.magnifierFactor, m_settings.alphaSliderShown);
+    m_sliders.Create(m_hWnd, m_dpi, m_fonts.Dialog(), m_layout.magnifierSlider, m_settings.magnifierFactor, m_settings.alphaSliderShown);
 }
 
 void CRulerWnd::MeasureReadouts() {

@@ -2,6 +2,7 @@
 
 #include "res/resource.h"
 #include "ruler/DpiScale.h"
+#include "ruler/DrawnResolutions.h"
 
 namespace {
 
@@ -12,7 +13,7 @@ constexpr int kCursorSize = 32;  // at 96 dpi
 
 void CZoneCursors::Load(int dpi) {
     Release();
-    const int size = Scaled(kCursorSize, dpi);
+    const int size = Scaled(kCursorSize, kDrawnDpis[DrawnIndexFor(dpi)]);  // one the cursors hold
     HINSTANCE module = ::GetModuleHandleW(nullptr);
     for (int i = 0; i < 4; ++i)
         m_reading[i] = static_cast<HCURSOR>(::LoadImageW(module, MAKEINTRESOURCEW(kReadingCursors[i]), IMAGE_CURSOR, size, size, 0));

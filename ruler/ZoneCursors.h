@@ -11,7 +11,7 @@ public:
     CZoneCursors(const CZoneCursors&) = delete;
     CZoneCursors& operator=(const CZoneCursors&) = delete;
 
-    // Loads the reading cursors in the size drawn for `dpi`.
+    // Loads the reading cursors in the size drawn for `dpi`, never stretched.
     void Load(int dpi);
     // The cursor for `cursor`; null where the system decides.
     HCURSOR For(ZoneCursor cursor) const;

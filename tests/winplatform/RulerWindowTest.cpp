@@ -51,6 +51,11 @@ protected:
         s_window = ruler->GetSafeHwnd();
     }
     static void TearDownTestSuite() { ::DestroyWindow(s_window); }
+    // Every test starts from the ruler at 96 dpi, whatever the tests before it left.
+    void SetUp() override {
+        RECT rect{50, 60, 350, 260};
+        ::SendMessageW(s_window, WM_DPICHANGED, MAKEWPARAM(96, 96), reinterpret_cast<LPARAM>(&rect));
+    }
     static Rect ChildRect(int id) {
         RECT r{};
         ::GetWindowRect(::GetDlgItem(s_window, id), &r);
@@ -232,10 +237,20 @@ TEST_F(Ruler, FollowsANewResolution) {
     fonts.Make(reinterpret_cast<HFONT>(::SendMessageW(s_window, WM_GETFONT, 0, 0)), 192);
     EXPECT_EQ(ChildRect(IDC_MAGNIFY_SLIDER), LayoutPanes({0, 0, 800, 240}, 192, MeasureReadouts(fonts, UnitPixel, 192)).magnifierSlider);
     EXPECT_EQ(ChildRect(IDC_ALPHA_SLIDER), AlphaSliderRect(192));
+    for (const int slider : {IDC_MAGNIFY_SLIDER, IDC_ALPHA_SLIDER}) {  // their tips in the font made for 192 dpi
+        LOGFONTW tipFont{};
+        HWND tip = reinterpret_cast<HWND>(::SendMessageW(::GetDlgItem(s_window, slider), TBM_GETTOOLTIPS, 0, 0));
+        ::GetObjectW(reinterpret_cast<HFONT>(::SendMessageW(tip, WM_GETFONT, 0, 0)), sizeof tipFont, &tipFont);
+        EXPECT_EQ(tipFont.lfHeight, DialogFontHeight(192)) << slider;
+    }
     MINMAXINFO limits{};
     ::SendMessageW(s_window, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&limits));
     EXPECT_EQ((Point{limits.ptMinTrackSize.x, limits.ptMinTrackSize.y}), (Point{90, 80}));
-    EXPECT_EQ(Look(CursorAt({40, 100})), Reading(IDC_READ_LEFT, 192));
+    // The cursors drawn for 192 dpi, not stretched: 64 pixels, the hot spot on the tip; the
+    // corners' size cursors across their whole scaled size.
+    EXPECT_EQ(Look(CursorAt({40, 100})).substr(0, 13), "64x128@63,31:");  // the mask holds AND and XOR
+    EXPECT_EQ(Look(CursorAt({15, 15})), System(IDC_SIZENWSE));
+    EXPECT_EQ(Look(CursorAt({16, 15})), Reading(IDC_READ_TOP, 192));
     // The close button shows its 24x26 face: black outer edge at its last pixel, grey inside its bevel.
     ::RedrawWindow(s_window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
     const CClientDC screen(nullptr);

@@ -27,7 +27,7 @@ RulerZone HitTestRuler(Point cursor, const Rect& window, const Rect& closeButton
     const int y = cursor.y;
     const auto& [left, top, right, bottom] = window;
     if (closeButton.Contains(cursor)) {
-        return ZoneClient;
+        return ZoneCloseButton;
     }
     const int corner = Scaled(kCornerTolerance, dpi);
     const int edge = Scaled(kEdgeTolerance, dpi);
@@ -73,7 +73,7 @@ ZoneCursor CursorForZone(RulerZone zone) {
         return ZoneCursor::ReadLeft;
     case ZoneBandRight:
         return ZoneCursor::ReadRight;
-    case ZoneClient:
+    case ZoneCloseButton:
     case ZoneCaption:
         break;
     }

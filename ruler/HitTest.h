@@ -7,7 +7,7 @@
 // codes (HTCLIENT, HTCAPTION, HTLEFT ... HTBOTTOMRIGHT), so that a press can be handed to
 // the platform's move and resize loop unchanged; the negative band codes are the ruler's own.
 enum RulerZone : std::int32_t {
-    ZoneClient = 1,        // over the close button
+    ZoneCloseButton = 1,   // HTCLIENT: the system leaves the press to the button
     ZoneCaption = 2,       // the inner area: drags the window
     ZoneLeft = 10,
     ZoneRight = 11,

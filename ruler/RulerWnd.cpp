@@ -130,6 +130,7 @@ void CRulerWnd::MeasureReadouts() {
 void CRulerWnd::Relayout() {
     m_layout = LayoutPanes(GetClientRect(), m_dpi, m_readoutWidths);
     m_sliders.PlaceMagnifier(m_layout.magnifierSlider);
+    PlaceMagnifier();
 }
 
 void CRulerWnd::PlaceCloseButton() {
@@ -235,7 +236,7 @@ RulerView CRulerWnd::View() const {
     view.texts = Readouts();
     view.color = Subject().color;
     view.reference = m_reference;
-    view.magnifier = Magnifier();
+    view.magnifier = m_geometry;
     view.held = m_magnifier.IsHeld();
     view.heldSource = m_magnifier.Capture().Source();
     view.picked = m_magnifier.PickedBlock();
@@ -254,11 +255,13 @@ ReadoutTexts CRulerWnd::Readouts() const {
     return ReadoutTextsFor(Subject(), m_settings.unit, m_dpi, client.Height() > client.Width(), m_reference);
 }
 
-// The picture around the cursor, or around the held one.
-MagnifierGeometry CRulerWnd::Magnifier() const {
-    if (m_layout.magnifier.IsEmpty()) return {};
+// The picture around the cursor, or around the held one: worked out once for each tick (and
+// layout), and what the tick copies is what the paint shows.
+void CRulerWnd::PlaceMagnifier() {
     const Point cursor = m_magnifier.Cursor(m_tracker.LastCursor());
-    return MagnifierGeometryFor(m_layout.magnifier, m_settings.magnifierFactor, cursor, MonitorAt(cursor, m_monitors), m_dpi);
+    m_geometry = m_layout.magnifier.IsEmpty() ? MagnifierGeometry{}
+                                              : MagnifierGeometryFor(m_layout.magnifier, m_settings.magnifierFactor, cursor,
+                                                                     MonitorAt(cursor, m_monitors), m_dpi);
 }
 
 void CRulerWnd::OnSize() {
@@ -299,12 +302,12 @@ void CRulerWnd::TrackCursor() {
     std::optional<Point> sample;
     if (::GetCursorPos(&position)) sample = FromPOINT(position);
     const bool moved = m_tracker.OnCursor(sample);
-    const MagnifierGeometry geometry = Magnifier();
-    bool repaint = m_magnifier.Tick(geometry, CScreenDC());
+    PlaceMagnifier();
+    bool repaint = m_magnifier.Tick(m_geometry, CScreenDC());
     if (m_magnifier.IsHeld()) {
         const Point cursor = m_tracker.LastCursor();
         const Rect window = GetWindowRect();
-        repaint |= m_magnifier.Pick(geometry, {cursor.x - window.left, cursor.y - window.top});
+        repaint |= m_magnifier.Pick(m_geometry, {cursor.x - window.left, cursor.y - window.top});
     } else if (const auto copied = m_magnifier.ColorAt(m_tracker.LastCursor())) {
         m_tracker.OnColor(*copied);  // the magnifier's copy holds the pixel: no screen read
     } else if (moved) {
@@ -367,10 +370,10 @@ void CRulerWnd::OnMouseWheel(int delta, Point at) {
     SetMagnifierFactor(m_settings.magnifierFactor + m_wheel.Steps(delta));
 }
 
-RulerZone CRulerWnd::HitTestRuler() const {
+RulerZone CRulerWnd::ZoneUnderCursor() const {
     POINT cursor{};
     if (!::GetCursorPos(&cursor)) return ZoneCaption;
-    return ::HitTestRuler(FromPOINT(cursor), GetWindowRect(), m_closeButton.GetWindowRect(), m_dpi);
+    return HitTestRuler(FromPOINT(cursor), GetWindowRect(), m_closeButton.GetWindowRect(), m_dpi);
 }
 
 LRESULT CRulerWnd::OnSetCursor(int hitTest) {
@@ -378,7 +381,7 @@ LRESULT CRulerWnd::OnSetCursor(int hitTest) {
     // dialog forward.
     if (m_menuOpen || hitTest == HTERROR) return Default();
 
-    HCURSOR cursor = m_cursors.For(CursorForZone(HitTestRuler()));
+    HCURSOR cursor = m_cursors.For(CursorForZone(ZoneUnderCursor()));
     if (!cursor) return Default();
     ::SetCursor(cursor);
     return TRUE;
@@ -389,7 +392,7 @@ LRESULT CRulerWnd::OnSetCursor(int hitTest) {
 void CRulerWnd::OnLButtonDown(LPARAM position) {
     Default();
     ::SetFocus(m_hWnd);  // a press on the surface takes the keyboard back from the sliders
-    const RulerZone zone = PressZone(HitTestRuler());
+    const RulerZone zone = PressZone(ZoneUnderCursor());
     PostMessage(WM_NCLBUTTONDOWN, static_cast<WPARAM>(zone), MAKELPARAM(LOWORD(position), HIWORD(position)));
 }
 

@@ -75,13 +75,14 @@ private:
     Color ColorNow();
     void ToggleHold();
     void SetMagnifierFactor(int factor);
-    RulerZone HitTestRuler() const;
+    // The zone of the ruler under the mouse now.
+    RulerZone ZoneUnderCursor() const;
     void RunContextMenu(HMENU popup, Point at);
     void RunZoomDialog();
     RulerView View() const;
     ReadoutSubject Subject() const;
     ReadoutTexts Readouts() const;
-    MagnifierGeometry Magnifier() const;
+    void PlaceMagnifier();
 
     RulerSettingsStore& m_store;
     RulerSettings m_settings;
@@ -96,6 +97,7 @@ private:
     CRulerFonts m_fonts;
     ReadoutWidths m_readoutWidths;
     PaneLayout m_layout;      // made anew when the size, the resolution or the unit changes
+    MagnifierGeometry m_geometry;  // the magnifier's, for the last tick and layout
     std::vector<MonitorArea> m_monitors;  // re-read when the display or its settings change
     CRulerSliders m_sliders;
     CZoneCursors m_cursors;

@@ -61,3 +61,13 @@ def test_ctrl_c_copies_the_colour_last_read_under_the_mouse(velmar, tmp_path):
     wait_for(distance, lambda ink: ink != before, "the ruler to read the mouse over the coloured square")
     press_keys("ctrl+c")
     wait_for(lambda: velmar.ask("clipboard"), lambda copied: copied == {"unicode": "#3366CC", "ansi": "#3366CC"}, "#3366CC copied")
+    # Another program holding the clipboard: Ctrl+C leaves it as it was, and works again after.
+    log = tmp_path / "held.log"
+    holder = velmar.prefix.spawn(velmar.probe, "holdclipboard", 3000, log=log)
+    wait_for(lambda: log.read_text(), lambda text: "held" in text, "the clipboard to be held")
+    move_mouse(300, 650)
+    press_keys("ctrl+c")
+    holder.wait(timeout=30)
+    assert velmar.ask("clipboard")["unicode"] == "#3366CC" and velmar.window()
+    press_keys("ctrl+c")
+    wait_for(lambda: velmar.ask("clipboard")["unicode"], lambda copied: copied != "#3366CC", "the colour copied once the clipboard is free")

@@ -30,6 +30,8 @@ def test_end_of_the_session_and_a_kill_keep_what_was_chosen(velmar):
     choose(velmar, *TRANSPARENT)
     velmar.prefix.wine("wineboot", "--end-session", "--force")
     velmar.process.wait(timeout=30)
+    velmar.prefix.shutdown()  # the whole session ends; the next one reads what was kept
+    velmar.prefix.start_server()
     assert velmar.saved() == settings("1", "INCH", 100)
     velmar.store(MM)
     velmar.start()

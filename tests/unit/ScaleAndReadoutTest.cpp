@@ -71,6 +71,7 @@ TEST(DrawScale, MarksAndNumbersEachUnit) {
         const Texts texts = TextsOf(drawn);
         EXPECT_EQ(Texts(texts.begin(), texts.begin() + 2), u.texts) << u.unit;
     }
+    EXPECT_EQ(TextsOf(DrawRuler({0, 0, 400, 40}, UnitCentimetre, 120))[5].first, "5") << "whole centimetres at any zoom";
     EXPECT_EQ(TextsOf(DrawRuler({0, 0, 69, 150}, UnitPixel)), (Texts{{"0", {-15, 9, 15, 29}}, {"0", {-15, 121, 15, 141}},
                                                                             {"100", {9, 85, 39, 115}}, {"100", {30, 85, 70, 115}}}));
 }

@@ -55,6 +55,7 @@ protected:
     void SetUp() override {
         RECT rect{50, 60, 350, 260};
         ::SendMessageW(s_window, WM_DPICHANGED, MAKEWPARAM(96, 96), reinterpret_cast<LPARAM>(&rect));
+        ::SendMessageW(s_window, WM_DISPLAYCHANGE, 32, 0);  // the monitors as they are
     }
     static Rect ChildRect(int id) {
         RECT r{};
@@ -235,7 +236,8 @@ TEST_F(Ruler, FollowsANewResolution) {
     EXPECT_EQ((Rect{790 - 2 * button96.Width(), 10, 790, 10 + 2 * button96.Height()}), button);
     CRulerFonts fonts;
     fonts.Make(reinterpret_cast<HFONT>(::SendMessageW(s_window, WM_GETFONT, 0, 0)), 192);
-    EXPECT_EQ(ChildRect(IDC_MAGNIFY_SLIDER), LayoutPanes({0, 0, 800, 240}, 192, MeasureReadouts(fonts, UnitPixel, 192)).magnifierSlider);
+    const PaneLayout layout = LayoutPanes({0, 0, 800, 240}, 192, MeasureReadouts(fonts, UnitPixel, 192));
+    EXPECT_EQ(ChildRect(IDC_MAGNIFY_SLIDER), layout.magnifierSlider);
     EXPECT_EQ(ChildRect(IDC_ALPHA_SLIDER), AlphaSliderRect(192));
     for (const int slider : {IDC_MAGNIFY_SLIDER, IDC_ALPHA_SLIDER}) {  // their tips in the font made for 192 dpi
         LOGFONTW tipFont{};
@@ -256,6 +258,10 @@ TEST_F(Ruler, FollowsANewResolution) {
     const CClientDC screen(nullptr);
     EXPECT_EQ(::GetPixel(screen.GetSafeHdc(), 50 + button.left + 23, 60 + button.top + 25), RGB(0, 0, 0));
     EXPECT_EQ(::GetPixel(screen.GetSafeHdc(), 50 + button.left + 4, 60 + button.top + 4), RGB(0xC0, 0xC0, 0xC0));
+    // The readouts' boxes are as high as the font made for 192 dpi needs: the frame ends there.
+    const Rect box = layout.distance.box;
+    EXPECT_EQ(::GetPixel(screen.GetSafeHdc(), 50 + box.left, 60 + box.bottom - 1), kRulerColors.ink);
+    EXPECT_EQ(::GetPixel(screen.GetSafeHdc(), 50 + box.left, 60 + box.bottom), kRulerColors.surface);
 }
 
 // A ruler that is told whether high contrast is on, where the real one asks the system (Wine
@@ -302,27 +308,42 @@ TEST(Magnifier, RepaintsOnceTheScreenCanBeCopiedAgain) {
     for (const auto& tick : ticks) EXPECT_EQ(magnifier.Tick(tick.geometry, tick.screen), tick.repainted) << &tick - ticks;
 }
 
-// The program's import of `function` from `dll` pointed at `replacement`; the original is returned.
-void* PatchImport(const char* dll, const char* function, void* replacement) {
+// Points the program's imports of the function at `from` at `to` instead.
+void RedirectImports(const void* from, const void* to) {
     auto* base = reinterpret_cast<unsigned char*>(::GetModuleHandleW(nullptr));
     const auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS*>(base + reinterpret_cast<const IMAGE_DOS_HEADER*>(base)->e_lfanew);
     const auto& directory = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
-    const void* wanted = reinterpret_cast<const void*>(::GetProcAddress(::GetModuleHandleA(dll), function));
     for (auto* import = reinterpret_cast<IMAGE_IMPORT_DESCRIPTOR*>(base + directory.VirtualAddress); import->Name; ++import) {
         for (auto* entry = reinterpret_cast<IMAGE_THUNK_DATA*>(base + import->FirstThunk); entry->u1.Function; ++entry) {
-            if (reinterpret_cast<const void*>(entry->u1.Function) != wanted) continue;
+            if (reinterpret_cast<const void*>(entry->u1.Function) != from) continue;
             DWORD protection = 0;
             ::VirtualProtect(&entry->u1.Function, sizeof entry->u1.Function, PAGE_READWRITE, &protection);
-            entry->u1.Function = reinterpret_cast<ULONG_PTR>(replacement);
+            entry->u1.Function = reinterpret_cast<ULONG_PTR>(to);
             ::VirtualProtect(&entry->u1.Function, sizeof entry->u1.Function, protection, &protection);
-            return const_cast<void*>(wanted);
         }
     }
-    return nullptr;
 }
 
+// A system function of user32, and the program's imports of it led to `replacement` while it lives.
+template <class Function>
+class Redirected {
+public:
+    Redirected(const char* name, Function replacement)
+        : m_original(reinterpret_cast<Function>(::GetProcAddress(::GetModuleHandleA("user32.dll"), name))), m_replacement(replacement) {
+        RedirectImports(reinterpret_cast<const void*>(m_original), reinterpret_cast<const void*>(replacement));
+    }
+    ~Redirected() { RedirectImports(reinterpret_cast<const void*>(m_replacement), reinterpret_cast<const void*>(m_original)); }
+    Function Original() const { return m_original; }
+
+private:
+    Function m_original;
+    Function m_replacement;
+};
+
 using EnumDisplayMonitorsFn = BOOL(WINAPI*)(HDC, LPCRECT, MONITORENUMPROC, LPARAM);
+using GetMonitorInfoFn = BOOL(WINAPI*)(HMONITOR, LPMONITORINFO);
 EnumDisplayMonitorsFn g_enumDisplayMonitors = nullptr;
+GetMonitorInfoFn g_getMonitorInfo = nullptr;
 
 // The system's enumeration with memory refused while it calls the program back.
 BOOL WINAPI EnumDisplayMonitorsRefusingMemory(HDC dc, LPCRECT clip, MONITORENUMPROC callback, LPARAM data) {
@@ -336,15 +357,48 @@ BOOL WINAPI EnumDisplayMonitorsRefusingMemory(HDC dc, LPCRECT clip, MONITORENUMP
 // throws nothing through the system (which may swallow or pass it on): nothing the program does
 // there allocates, and the monitors are still listed.
 TEST(Monitors, RunningOutOfMemoryInTheSystemsCallbackThrowsNothingThroughIt) {
-    g_enumDisplayMonitors = reinterpret_cast<EnumDisplayMonitorsFn>(
-        PatchImport("user32.dll", "EnumDisplayMonitors", reinterpret_cast<void*>(EnumDisplayMonitorsRefusingMemory)));
-    ASSERT_TRUE(g_enumDisplayMonitors);
-    g_refusals = 0;
     std::vector<MonitorArea> monitors;
-    EXPECT_NO_THROW(monitors = Monitors());
-    PatchImport("user32.dll", "EnumDisplayMonitors", reinterpret_cast<void*>(g_enumDisplayMonitors));
+    g_refusals = 0;
+    {
+        const Redirected<EnumDisplayMonitorsFn> refusing("EnumDisplayMonitors", EnumDisplayMonitorsRefusingMemory);
+        g_enumDisplayMonitors = refusing.Original();
+        EXPECT_NO_THROW(monitors = Monitors());
+    }
     EXPECT_EQ(g_refusals, 0) << "an allocation in the callback";
     EXPECT_FALSE(monitors.empty());
+}
+
+const auto kSecondMonitor = reinterpret_cast<HMONITOR>(0x5EC0);  // right of the real one
+
+BOOL WINAPI EnumDisplayMonitorsWithASecond(HDC dc, LPCRECT clip, MONITORENUMPROC callback, LPARAM data) {
+    return g_enumDisplayMonitors(dc, clip, callback, data) && callback(kSecondMonitor, nullptr, nullptr, data);
+}
+BOOL WINAPI GetMonitorInfoWithASecond(HMONITOR monitor, LPMONITORINFO info) {
+    if (monitor != kSecondMonitor) return g_getMonitorInfo(monitor, info);
+    info->rcMonitor = info->rcWork = {1024, 0, 2048, 768};
+    info->dwFlags = 0;
+    return TRUE;
+}
+
+// A monitor added right of the screen counts once the display has changed: the arrow keys
+// then carry the ruler across the edge between the two, which they would not before.
+TEST_F(Ruler, ReadsTheMonitorsAgainWhenTheDisplayChanges) {
+    ::SetWindowPos(s_window, nullptr, 984, 300, 300, 40, SWP_NOZORDER | SWP_NOACTIVATE);  // 40 pixels on the screen
+    const auto right = [] {
+        ::SendMessageW(s_window, WM_KEYDOWN, VK_RIGHT, 0);
+        RECT r{};
+        ::GetWindowRect(s_window, &r);
+        return static_cast<int>(r.left);
+    };
+    EXPECT_EQ(right(), 984);
+    {
+        const Redirected<EnumDisplayMonitorsFn> enumerating("EnumDisplayMonitors", EnumDisplayMonitorsWithASecond);
+        const Redirected<GetMonitorInfoFn> telling("GetMonitorInfoW", GetMonitorInfoWithASecond);
+        g_enumDisplayMonitors = enumerating.Original();
+        g_getMonitorInfo = telling.Original();
+        ::SendMessageW(s_window, WM_DISPLAYCHANGE, 32, MAKELPARAM(2048, 768));
+    }
+    EXPECT_EQ(right(), 985);
 }
 
 // A modeless dialog that deletes itself once its window is gone, and whose handler of WM_APP

@@ -8,6 +8,7 @@
 //   velmar_probe text <dpi> <text>   the text as the ruler's 8-point font draws it at that
 //                                    resolution, one string of '#' (ink) and '.' per row
 //   velmar_probe clipboard           the clipboard's Unicode and ANSI texts
+//   velmar_probe holdclipboard <ms>  keeps the clipboard open that long, as a busy program does
 //   velmar_probe place <title> <x> <y> <w> <h>    moves and sizes the unowned window
 //   velmar_probe close <title>       posts WM_CLOSE to it, as the taskbar's "Close window" does
 //   velmar_probe colorwindow <x> <y> <w> <h> <RRGGBB> [<RRGGBB> <ms>]
@@ -252,6 +253,8 @@ int wmain(int argc, wchar_t** argv) {
         std::printf("{\"unicode\": %s, \"ansi\": %s}\n", ClipboardText<wchar_t>(CF_UNICODETEXT).c_str(), ClipboardText<char>(CF_TEXT).c_str());
         return CloseClipboard(), 0;
     }
+    if (command == L"holdclipboard" && argc == 3 && OpenClipboard(nullptr))
+        return std::printf("{\"held\": true}\n"), std::fflush(stdout), Sleep(_wtoi(argv[2])), CloseClipboard(), 0;
     if (command == L"place" && argc == 7 && target)
         return SetWindowPos(target, nullptr, _wtoi(argv[3]), _wtoi(argv[4]), _wtoi(argv[5]), _wtoi(argv[6]),
                             SWP_NOZORDER | SWP_NOACTIVATE), std::printf("{}\n"), 0;

@@ -48,14 +48,32 @@ def test_grid_hold_pick_and_wheel(velmar, tmp_path):
     press_keys("space")  # let go: everything follows the mouse again
     move_mouse(300, 650)
     velmar.shows(path, ruler, "300 px", "650 px")
-    # Two notches away from the user over the ruler, then one over its slider: factor 11, on the
-    # slider and in the registry, and after a restart.
+    # At rest, a key on the slider changes the factor: the whole picture is repainted, its grid
+    # every factor pixels to its lower-right corner.
+    slider = child(velmar.window(), MAGNIFIER_SLIDER)["rect"]
+    click((slider[0] + slider[2]) // 2, slider[3] - 3)
+    move_mouse(640, 120)
+    factor = child(velmar.window(), MAGNIFIER_SLIDER)["pos"] + 1
+    velmar.pin_keyboard()
+    press_keys("Down")
+    wait_for(velmar.window, lambda w: child(w, MAGNIFIER_SLIDER)["pos"] == factor, f"the factor {factor}")
+
+    def grid_to_the_corner(shot) -> bool:
+        cx, cy = crossing(shot, ruler, CROSSHAIR)
+        right = next(x for x in range(cx, ruler[2]) if shot.pixel(x, cy) == BACKGROUND)
+        bottom = next(y for y in range(cy, ruler[3]) if shot.pixel(cx + 1, y) == BACKGROUND)
+        last = cx - factor // 2 + (right - 1 - (cx - factor // 2)) // factor * factor
+        column = [shot.pixel(last, y) for y in range(bottom - 6, bottom)]
+        return set(column) == {BLACK, WHITE} and all(a != b for a, b in zip(column, column[1:]))
+    wait_for(lambda: Screenshot(path), grid_to_the_corner, "the grid of the new factor to the picture's corner")
+    # Two notches away from the user over the ruler, then one over its slider: three steps more,
+    # on the slider and in the registry, and after a restart.
     move_mouse(ruler[0] + 100, ruler[1] + 150)
     xdotool("click", "--repeat", 2, "--delay", 80, 4)
-    wait_for(velmar.window, lambda w: child(w, MAGNIFIER_SLIDER)["pos"] == 10, "the slider at 10")
+    wait_for(velmar.window, lambda w: child(w, MAGNIFIER_SLIDER)["pos"] == factor + 2, "two steps more")
     slider = child(velmar.window(), MAGNIFIER_SLIDER)["rect"]
     click((slider[0] + slider[2]) // 2, slider[3] - 3, button=4)
-    wait_for(velmar.window, lambda w: child(w, MAGNIFIER_SLIDER)["pos"] == 11, "the slider at 11")
-    assert velmar.saved_value("Lupe") == ("REG_DWORD", 11)
+    wait_for(velmar.window, lambda w: child(w, MAGNIFIER_SLIDER)["pos"] == factor + 3, "one more")
+    assert velmar.saved_value("Lupe") == ("REG_DWORD", factor + 3)
     velmar.end()
-    assert child(velmar.start(), MAGNIFIER_SLIDER)["pos"] == 11, "the stored factor after a restart"
+    assert child(velmar.start(), MAGNIFIER_SLIDER)["pos"] == factor + 3, "the stored factor after a restart"

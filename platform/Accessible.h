@@ -41,8 +41,6 @@ public:
     // WM_GETOBJECT and the value message, received by `hwnd`: their result, or nothing when the
     // message is to go on to default processing (other messages and other object ids).
     std::optional<LRESULT> OnMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-    // Whether assistive technology asked for the object: until then nothing is built.
-    bool IsBuilt() const { return m_object != nullptr; }
     // Whether anyone listens: the object was asked for and a hook for value changes is installed.
     bool IsListening() const;
     // The window now shows `text` (UTF-8) at `now`: announces it if it is a change and its turn.

@@ -5,20 +5,17 @@ import time
 from winebench import centre, move_mouse, press_keys, settings, wait_for
 
 
-def test_shift_f10_and_the_context_menu_key_open_the_menu_by_the_top_left_corner(velmar):
+def test_the_menu_by_key_and_the_readouts_as_an_accessible_value(velmar, tmp_path):
     rect = velmar.start()["rect"]
-    for keys, unit in ((("shift+F10",), "MM"), (("Menu",), "INCH")):
+    for key, unit, downs in (("Menu", "INCH", 4), ("shift+F10", "PIX", 2)):  # "in Inch", then back to "in Pixel"
         velmar.focus()
-        press_keys(*keys)
+        press_keys(key)
         assert velmar.menus(1)[0][:2] == [rect[0] + 5, rect[1] + 5], "the menu by the ruler's top-left corner"
-        press_keys(*(("Down",) * (1 if unit == "MM" else 4)), "Return")  # "in cm", or "in Inch"
+        press_keys(*("Down",) * downs, "Return")
         velmar.menus(0)
         wait_for(velmar.saved, lambda saved: saved == settings("0", unit, 100), f"{unit} chosen by keys")
-
-
-def test_the_readouts_as_an_accessible_value_and_its_changes(velmar, tmp_path):
-    left, top = velmar.start()["rect"][:2]
-    move_mouse(left + 245, top + 300)
+    # The readouts as an accessible value, and its changes.
+    move_mouse(rect[0] + 245, rect[1] + 300)
     wait_for(lambda: velmar.ask("accvalue", "Velmar"), lambda seen: (seen["name"], seen["value"]) == ("Velmar", "Abstand 245 Pixel"),
              "the thin ruler's value, read from another process")
     ruler = velmar.place(100, 300, 400, 130)["rect"]

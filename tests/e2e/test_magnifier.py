@@ -1,14 +1,7 @@
 """The magnifier for pixel work: its grid, Space holding the picture and the readouts, picking a pixel of the held picture, and the wheel."""
-from winebench import BACKGROUND, BLACK, CROSSHAIR, Screenshot, child, click, move_mouse, press_keys, wait_for, xdotool
+from winebench import BACKGROUND, BLACK, CROSSHAIR, Screenshot, child, click, move_mouse, press_keys, wait_for
 
 MAGNIFIER_SLIDER, WHITE, HELD = 25, (255, 255, 255), (255, 0, 0)
-
-
-def crossing(shot, area, colour) -> tuple:
-    # Where a crosshair of colour crosses: the column and the row most of its pixels share.
-    pixels = [(x, y) for y in range(area[1], area[3]) for x in range(area[0], area[2]) if shot.pixel(x, y) == colour]
-    most = lambda values: max(set(values), key=values.count)  # noqa: E731
-    return (most([x for x, _ in pixels]), most([y for _, y in pixels])) if pixels else None
 
 
 def test_grid_hold_pick_and_wheel(velmar, tmp_path):
@@ -21,7 +14,7 @@ def test_grid_hold_pick_and_wheel(velmar, tmp_path):
     move_mouse(640, 120)
     velmar.shows(path, ruler, "640 px", "120 px", "000-000-000")
     shot = Screenshot(path)
-    cx, cy = crossing(shot, ruler, CROSSHAIR)
+    cx, cy = shot.crossing(ruler, CROSSHAIR)
     # Factor 8: the cursor's block starts 4 pixels left of the crosshair; a grid line starts each
     # block, its pixels alternating black and white, on the white picture and on the black one.
     block = (cx - 4, cy - 4)
@@ -31,12 +24,12 @@ def test_grid_hold_pick_and_wheel(velmar, tmp_path):
         assert {shot.pixel(x + k, block[1] + 12) for k in range(1, 8)} == {inside}, f"a line inside a block at {x}; {shot}"
     # Space holds: the mouse moves away, the readouts and the picture stay, the crosshair turns red.
     velmar.focus()
-    xdotool("windowfocus", "--sync", xdotool("search", "--name", "^Velmar$").split()[0])
+    velmar.pin_keyboard()
     move_mouse(640, 120)
     velmar.shows(path, ruler, "640 px", "120 px")
     press_keys("space")
     move_mouse(300, 650)
-    wait_for(lambda: crossing(Screenshot(path), ruler, HELD), lambda at: at == (cx, cy), "the red crosshair of a hold")
+    wait_for(lambda: Screenshot(path).crossing(ruler, HELD), lambda at: at == (cx, cy), "the red crosshair of a hold")
     velmar.shows(path, ruler, "640 px", "120 px", "000-000-000")
     # Pointing into the held picture picks its pixels: two blocks left of the cursor's is white.
     move_mouse(block[0] - 12, cy)
@@ -59,7 +52,7 @@ def test_grid_hold_pick_and_wheel(velmar, tmp_path):
     wait_for(velmar.window, lambda w: child(w, MAGNIFIER_SLIDER)["pos"] == factor, f"the factor {factor}")
 
     def grid_to_the_corner(shot) -> bool:
-        cx, cy = crossing(shot, ruler, CROSSHAIR)
+        cx, cy = shot.crossing(ruler, CROSSHAIR)
         right = next(x for x in range(cx, ruler[2]) if shot.pixel(x, cy) == BACKGROUND)
         bottom = next(y for y in range(cy, ruler[3]) if shot.pixel(cx + 1, y) == BACKGROUND)
         last = cx - factor // 2 + (right - 1 - (cx - factor // 2)) // factor * factor
@@ -68,8 +61,7 @@ def test_grid_hold_pick_and_wheel(velmar, tmp_path):
     wait_for(lambda: Screenshot(path), grid_to_the_corner, "the grid of the new factor to the picture's corner")
     # Two notches away from the user over the ruler, then one over its slider: three steps more,
     # on the slider and in the registry, and after a restart.
-    move_mouse(ruler[0] + 100, ruler[1] + 150)
-    xdotool("click", "--repeat", 2, "--delay", 80, 4)
+    click(ruler[0] + 100, ruler[1] + 150, button=4, repeat=2)
     wait_for(velmar.window, lambda w: child(w, MAGNIFIER_SLIDER)["pos"] == factor + 2, "two steps more")
     slider = child(velmar.window(), MAGNIFIER_SLIDER)["rect"]
     click((slider[0] + slider[2]) // 2, slider[3] - 3, button=4)

@@ -111,15 +111,12 @@ def test_the_keyboard_stays_with_the_ruler_after_the_zoom_dialog_and_the_menu(ve
     velmar.focus()
     for button in (IDCANCEL, 1, None):  # the dialog cancelled, confirmed, and the menu dismissed
         open_menu(velmar)
+        press_keys(*OTHER, "Return") if button else press_keys("Escape")
         if button:
-            press_keys(*OTHER, "Return")
             click(*centre(child(dialog(velmar, "100", ["100"]), button)["rect"]))
-        else:
-            press_keys("Escape")
         wait_for(lambda: velmar.windows("Zoom") + velmar.windows(""), lambda shown: not shown, "the dialog and the menu to close")
         move_mouse(*centre(rect))  # resting on the ruler, with no click
         press_keys("Right")
-        moved = [rect[0] + 1, rect[1], rect[2] + 1, rect[3]]
-        rect = wait_for(velmar.window, lambda w: w["rect"] == moved, f"Right to move the ruler after {button}", timeout=3)["rect"]
+        rect = velmar.wait_for_rect([rect[0] + 1, rect[1], rect[2] + 1, rect[3]], f"Right to move the ruler after {button}")["rect"]
     press_keys("ctrl+c")
     wait_for(lambda: velmar.ask("clipboard")["unicode"] or "", lambda text: text.startswith("#"), "a colour copied")

@@ -179,12 +179,11 @@ class Velmar:
         # One value of the settings key as (type, data), None when missing.
         return (self.prefix.reg_query(SETTINGS_KEY) or {}).get(name)
 
-    def end(self) -> dict:
-        # Ends the ruler with Escape and returns the settings it wrote.
+    def end(self) -> None:
+        # Ends the ruler with Escape.
         self.focus()
         press_keys("Escape")
         self.wait_exit()
-        return self.saved()
 
     def menus(self, count: int, timeout: float = UI_TIMEOUT) -> list:
         # Waits until count popup menus (here the only shown untitled windows) are open; returns their rectangles.
@@ -271,28 +270,11 @@ class Screenshot:
     def pixel(self, x: int, y: int) -> tuple:
         return tuple(self.pixels[3 * (y * self.width + x):3 * (y * self.width + x) + 3])
 
-    def ink(self, left: int, top: int, rows: list, colour: tuple = BLACK) -> list:
-        # The pixels of colour ('#') in a box of the size of rows at left, top, as the probe's text command gives rows.
-        return ["".join("#" if self.pixel(left + x, top + y) == colour else "." for x in range(len(rows[0])))
-                for y in range(len(rows))]
-
-    def regions(self, colour: tuple, area) -> list:
-        # The bounding boxes (left, top, right, bottom) of the connected areas of colour in area.
-        left, top, right, bottom = area
-        todo = {(x, y) for y in range(top, bottom) for x in range(left, right) if self.pixel(x, y) == colour}
-        boxes = []
-        while todo:
-            stack, seen = [todo.pop()], []
-            while stack:
-                x, y = stack.pop()
-                seen.append((x, y))
-                for near in ((x + 1, y), (x - 1, y), (x, y + 1), (x, y - 1)):
-                    if near in todo:
-                        todo.remove(near)
-                        stack.append(near)
-            xs, ys = [x for x, _ in seen], [y for _, y in seen]
-            boxes.append((min(xs), min(ys), max(xs) + 1, max(ys) + 1))
-        return boxes
+    def crossing(self, area, colour: tuple):
+        # Where a crosshair of colour crosses in area: the column and the row most of its pixels share.
+        pixels = [(x, y) for y in range(area[1], area[3]) for x in range(area[0], area[2]) if self.pixel(x, y) == colour]
+        most = lambda values: max(set(values), key=values.count)  # noqa: E731
+        return (most([x for x, _ in pixels]), most([y for _, y in pixels])) if pixels else None
 
     def find(self, rows: list, area, colour: tuple = BLACK) -> list:
         # Where in area (left, top, right, bottom) the ink of rows stands exactly: the boxes

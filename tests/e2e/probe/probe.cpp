@@ -11,12 +11,10 @@
 //   velmar_probe holdclipboard <ms>  keeps the clipboard open that long, as a busy program does
 //   velmar_probe place <title> <x> <y> <w> <h>    moves and sizes the unowned window
 //   velmar_probe close <title>       posts WM_CLOSE to it, as the taskbar's "Close window" does
-//   velmar_probe colorwindow <x> <y> <w> <h> <RRGGBB> [<RRGGBB> <ms>]
-//                                    a topmost window of one colour, or of two taking turns
-//                                    every <ms> milliseconds, until the process is ended
+//   velmar_probe colorwindow <x> <y> <w> <h> <RRGGBB>    a topmost window of one colour
+//                                    until the process is ended
 //   velmar_probe accvalue <title>    name and value of the unowned window's client area as
-//                                    assistive technology reads them (null when a call failed,
-//                                    "hresult" the first failure)
+//                                    assistive technology reads them (null when a call failed)
 //   velmar_probe winevents <title> <ms>   listens that long for the window's value changes
 //                                    (EVENT_OBJECT_VALUECHANGE of OBJID_CLIENT), out of context as
 //                                    assistive technology does: prints {"hooked": ...} at once
@@ -92,10 +90,8 @@ int PrintWindows(const wchar_t* title) {
                 work.bottom, GetDeviceCaps(screen, LOGPIXELSY));
     ReleaseDC(nullptr, screen);
     const char* separator = "";
-    for (HWND hwnd = FindWindowW(nullptr, title); hwnd; hwnd = FindWindowExW(nullptr, hwnd, nullptr, title)) {
-        if (IsWindowVisible(hwnd))
-            PrintWindow(hwnd, separator), separator = ", ";
-    }
+    for (HWND hwnd = FindWindowW(nullptr, title); hwnd; hwnd = FindWindowExW(nullptr, hwnd, nullptr, title))
+        if (IsWindowVisible(hwnd)) PrintWindow(hwnd, separator), separator = ", ";
     std::printf("]}\n");
     return 0;
 }
@@ -113,8 +109,7 @@ int PrintText(int dpi, const wchar_t* text) {
     std::printf("{\"rows\": [");
     for (int y = 0; y < size.cy; ++y) {
         std::printf(y ? ", \"" : "\"");
-        for (int x = 0; x < size.cx; ++x)
-            std::putchar(GetPixel(dc, x, y) == 0 ? '#' : '.');
+        for (int x = 0; x < size.cx; ++x) std::putchar(GetPixel(dc, x, y) == 0 ? '#' : '.');
         std::printf("\"");
     }
     std::printf("]}\n");
@@ -130,42 +125,19 @@ std::string ClipboardText(UINT format) {
     HANDLE data = GetClipboardData(format);
     const auto* text = data ? static_cast<const Char*>(GlobalLock(data)) : nullptr;
     const std::string quoted = text ? Quoted(text) : "null";
-    if (text)
-        GlobalUnlock(data);
+    if (text) GlobalUnlock(data);
     return quoted;
 }
 
-HBRUSH g_colours[2] = {};
-int g_shown = 0;
-
-LRESULT CALLBACK ColorWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    RECT all{};
-    switch (message) {
-    case WM_TIMER:
-        g_shown = 1 - g_shown;
-        return InvalidateRect(hwnd, nullptr, TRUE), 0;
-    case WM_ERASEBKGND:
-        GetClientRect(hwnd, &all);
-        return FillRect(reinterpret_cast<HDC>(wParam), &all, g_colours[g_shown]), TRUE;
-    default:
-        return DefWindowProcW(hwnd, message, wParam, lParam);
-    }
-}
-
-int ShowColorWindow(wchar_t** args, bool two) {
-    for (int i = 0; i < (two ? 2 : 1); ++i) {
-        const unsigned long rrggbb = std::wcstoul(args[4 + i], nullptr, 16);
-        g_colours[i] = CreateSolidBrush(RGB((rrggbb >> 16) & 0xFF, (rrggbb >> 8) & 0xFF, rrggbb & 0xFF));
-    }
-    const WNDCLASSW windowClass{0, ColorWindowProc, 0, 0, GetModuleHandleW(nullptr), nullptr, nullptr, nullptr, nullptr, L"Colour"};
+// A topmost window of one colour that never takes the keyboard, until the process ends.
+int ShowColorWindow(wchar_t** args) {
+    const unsigned long rrggbb = std::wcstoul(args[4], nullptr, 16);
+    const WNDCLASSW windowClass{0, DefWindowProcW, 0, 0, GetModuleHandleW(nullptr), nullptr, nullptr,
+                                CreateSolidBrush(RGB((rrggbb >> 16) & 0xFF, (rrggbb >> 8) & 0xFF, rrggbb & 0xFF)), nullptr, L"Colour"};
     RegisterClassW(&windowClass);
-    HWND hwnd = CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, L"Colour", L"", WS_POPUP | WS_VISIBLE,
-                                _wtoi(args[0]), _wtoi(args[1]), _wtoi(args[2]), _wtoi(args[3]), nullptr, nullptr, nullptr, nullptr);
-    if (two)
-        SetTimer(hwnd, 1, _wtoi(args[6]), nullptr);
-    MSG msg;
-    while (GetMessageW(&msg, nullptr, 0, 0) > 0)
-        DispatchMessageW(&msg);
+    CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, L"Colour", L"", WS_POPUP | WS_VISIBLE, _wtoi(args[0]),
+                    _wtoi(args[1]), _wtoi(args[2]), _wtoi(args[3]), nullptr, nullptr, nullptr, nullptr);
+    for (MSG msg; GetMessageW(&msg, nullptr, 0, 0) > 0;) DispatchMessageW(&msg);
     return 0;
 }
 
@@ -177,22 +149,12 @@ HWND FindOwnerless(const wchar_t* title) {
     return hwnd;
 }
 
-std::string Hex(HRESULT hr) {
-    char text[16];
-    std::snprintf(text, sizeof text, "\"0x%08lX\"", static_cast<unsigned long>(hr));
-    return text;
-}
-
-// One text property of the client object, null when the call fails; `failure` keeps the first.
-std::string AccessibleText(IAccessible* object, HRESULT (STDMETHODCALLTYPE IAccessible::*get)(VARIANT, BSTR*), HRESULT& failure) {
+// One text of the client object, null when the call fails.
+std::string AccessibleText(IAccessible* object, HRESULT (STDMETHODCALLTYPE IAccessible::*get)(VARIANT, BSTR*)) {
     VARIANT self{};
-    self.vt = VT_I4;
-    self.lVal = CHILDID_SELF;
+    self.vt = VT_I4;  // lVal 0: CHILDID_SELF
     BSTR text = nullptr;
-    const HRESULT hr = object ? (object->*get)(self, &text) : failure;
-    if (SUCCEEDED(failure) && FAILED(hr))
-        failure = hr;
-    const std::string quoted = SUCCEEDED(hr) ? Quoted(text ? text : L"") : "null";
+    const std::string quoted = object && SUCCEEDED((object->*get)(self, &text)) ? Quoted(text ? text : L"") : "null";
     SysFreeString(text);
     return quoted;
 }
@@ -200,12 +162,10 @@ std::string AccessibleText(IAccessible* object, HRESULT (STDMETHODCALLTYPE IAcce
 int PrintAccessibleValue(HWND hwnd) {
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     IAccessible* object = nullptr;
-    HRESULT failure = AccessibleObjectFromWindow(hwnd, OBJID_CLIENT, IID_PPV_ARGS(&object));
-    const std::string name = AccessibleText(object, &IAccessible::get_accName, failure);
-    const std::string value = AccessibleText(object, &IAccessible::get_accValue, failure);
-    std::printf("{\"name\": %s, \"value\": %s, \"hresult\": %s}\n", name.c_str(), value.c_str(), Hex(failure).c_str());
-    if (object)
-        object->Release();
+    AccessibleObjectFromWindow(hwnd, OBJID_CLIENT, IID_PPV_ARGS(&object));
+    std::printf("{\"name\": %s, \"value\": %s}\n", AccessibleText(object, &IAccessible::get_accName).c_str(),
+                AccessibleText(object, &IAccessible::get_accValue).c_str());
+    if (object) object->Release();
     CoUninitialize();
     return 0;
 }
@@ -215,8 +175,7 @@ DWORD g_start = 0;
 std::string g_events;
 
 void CALLBACK OnWinEvent(HWINEVENTHOOK, DWORD, HWND hwnd, LONG object, LONG, DWORD, DWORD) {
-    if (hwnd == g_watched && object == OBJID_CLIENT)
-        g_events += (g_events.empty() ? "" : ", ") + std::to_string(GetTickCount() - g_start);
+    if (hwnd == g_watched && object == OBJID_CLIENT) g_events += (g_events.empty() ? "" : ", ") + std::to_string(GetTickCount() - g_start);
 }
 
 int PrintWinEvents(HWND hwnd, int milliseconds) {
@@ -230,11 +189,9 @@ int PrintWinEvents(HWND hwnd, int milliseconds) {
     // Out-of-context events come as messages to this thread.
     for (DWORD elapsed = 0; elapsed < static_cast<DWORD>(milliseconds); elapsed = GetTickCount() - g_start) {
         MsgWaitForMultipleObjects(0, nullptr, FALSE, milliseconds - elapsed, QS_ALLINPUT);
-        for (MSG msg; PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE);)
-            DispatchMessageW(&msg);
+        for (MSG msg; PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE);) DispatchMessageW(&msg);
     }
-    if (hook)
-        UnhookWinEvent(hook);
+    if (hook) UnhookWinEvent(hook);
     std::printf("{\"events\": %s}\n", hook ? ("[" + g_events + "]").c_str() : "null");
     return 0;
 }
@@ -245,10 +202,8 @@ int wmain(int argc, wchar_t** argv) {
     SetProcessDPIAware();
     const std::wstring command = argc > 1 ? argv[1] : L"";
     HWND target = argc > 2 ? FindOwnerless(argv[2]) : nullptr;
-    if (command == L"windows" && argc == 3)
-        return PrintWindows(argv[2]);
-    if (command == L"text" && argc == 4)
-        return PrintText(_wtoi(argv[2]), argv[3]);
+    if (command == L"windows" && argc == 3) return PrintWindows(argv[2]);
+    if (command == L"text" && argc == 4) return PrintText(_wtoi(argv[2]), argv[3]);
     if (command == L"clipboard" && argc == 2 && OpenClipboard(nullptr)) {
         std::printf("{\"unicode\": %s, \"ansi\": %s}\n", ClipboardText<wchar_t>(CF_UNICODETEXT).c_str(), ClipboardText<char>(CF_TEXT).c_str());
         return CloseClipboard(), 0;
@@ -258,13 +213,9 @@ int wmain(int argc, wchar_t** argv) {
     if (command == L"place" && argc == 7 && target)
         return SetWindowPos(target, nullptr, _wtoi(argv[3]), _wtoi(argv[4]), _wtoi(argv[5]), _wtoi(argv[6]),
                             SWP_NOZORDER | SWP_NOACTIVATE), std::printf("{}\n"), 0;
-    if (command == L"close" && argc == 3 && target)
-        return PostMessageW(target, WM_CLOSE, 0, 0), std::printf("{}\n"), 0;
-    if (command == L"accvalue" && argc == 3 && target)
-        return PrintAccessibleValue(target);
-    if (command == L"winevents" && argc == 4 && target)
-        return PrintWinEvents(target, _wtoi(argv[3]));
-    if (command == L"colorwindow" && (argc == 7 || argc == 9))
-        return ShowColorWindow(argv + 2, argc == 9);
+    if (command == L"close" && argc == 3 && target) return PostMessageW(target, WM_CLOSE, 0, 0), std::printf("{}\n"), 0;
+    if (command == L"accvalue" && argc == 3 && target) return PrintAccessibleValue(target);
+    if (command == L"winevents" && argc == 4 && target) return PrintWinEvents(target, _wtoi(argv[3]));
+    if (command == L"colorwindow" && argc == 7) return ShowColorWindow(argv + 2);
     return argc > 2 && !target ? 2 : 1;
 }

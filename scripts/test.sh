@@ -67,7 +67,8 @@ fi
 if $native_built; then
     step "unit and fuzz tests (ctest)"
     reports+=("$RESULTS/native.xml")
-    ctest --test-dir build/native --output-on-failure --timeout 900 \
+    # Each unit test runs in a process of its own, in a new order every time.
+    ctest --test-dir build/native --output-on-failure --timeout 900 --schedule-random \
           --output-junit "$RESULTS/native.xml" || true
 fi
 

@@ -231,9 +231,21 @@ def move_mouse(x: int, y: int) -> None:
         xdotool("mousemove", "--sync", x, y)
 
 
+DOUBLE_CLICK_TIME = 0.5  # Windows' default, which Wine keeps
+_last_click = (0.0, None)  # when and where the last click of the left button ended
+
+
 def click(x: int, y: int, button: int = 1, repeat: int = 1) -> None:
+    # A single click never joins the one before into a double-click: at the same place it waits
+    # until the system's double-click time has passed.
+    global _last_click
     move_mouse(x, y)
+    since, where = time.monotonic() - _last_click[0], _last_click[1]
+    if button == 1 and where and abs(where[0] - x) <= 4 and abs(where[1] - y) <= 4 and since < DOUBLE_CLICK_TIME + 0.1:
+        time.sleep(DOUBLE_CLICK_TIME + 0.1 - since)
     xdotool("click", "--repeat", repeat, "--delay", 60, button)
+    if button == 1:
+        _last_click = (time.monotonic(), (x, y))
 
 
 def press_keys(*keys: str) -> None:

@@ -6,45 +6,28 @@
 namespace {
 
 constexpr char kSection[] = "Option";
-constexpr char kSliderShownValue[] = "MitTransparentSlider";
-constexpr char kUnitValue[] = "Einheit";
-constexpr char kZoomValue[] = "Zoom";
-constexpr char kMagnifierValue[] = "Lupe";
-constexpr char kColorFormatValue[] = "Farbformat";
-constexpr char kPlacementValue[] = "Fenster";
 
 }  // namespace
 
 RulerSettings CRegistrySettings::Load() const {
-    StoredSettings stored;
-    stored.sliderShown = ReadSettingString(kSection, kSliderShownValue);
-    stored.unit = ReadSettingString(kSection, kUnitValue);
-    stored.zoom = ReadSettingInt(kSection, kZoomValue);
-    stored.magnifier = ReadSettingInt(kSection, kMagnifierValue);
-    stored.colorFormat = ReadSettingString(kSection, kColorFormatValue);
-    return SettingsFromStored(stored);
+    return DecodeSettings([](std::string_view name) { return ReadSetting(kSection, name); });
 }
 
-void CRegistrySettings::Save(const RulerSettings& settings) noexcept {
+void CRegistrySettings::SaveChanges(const RulerSettings& before, const RulerSettings& after) noexcept {
     try {
-        const StoredSettings stored = StoredFromSettings(settings);
-        WriteSettingString(kSection, kSliderShownValue, stored.sliderShown);
-        if (!stored.unit.empty()) WriteSettingString(kSection, kUnitValue, stored.unit);
-        WriteSettingInt(kSection, kZoomValue, stored.zoom);
-        WriteSettingInt(kSection, kMagnifierValue, stored.magnifier);
-        WriteSettingString(kSection, kColorFormatValue, stored.colorFormat);
+        for (const NamedValue& changed : ChangedValues(before, after)) WriteSetting(kSection, changed.name, changed.value);
     } catch (...) {
     }
 }
 
-// A value of another type reads as an empty text, which is no placement either.
 std::optional<StoredPlacement> CRegistrySettings::LoadPlacement() const {
-    return ParsePlacement(ReadSettingString(kSection, kPlacementValue));
+    const auto value = ReadSetting(kSection, kPlacementName);
+    return value ? DecodePlacement(*value) : std::nullopt;
 }
 
 void CRegistrySettings::SavePlacement(const StoredPlacement& placement) noexcept {
     try {
-        WriteSettingString(kSection, kPlacementValue, PlacementText(placement));
+        WriteSetting(kSection, kPlacementName, EncodePlacement(placement));
     } catch (...) {
     }
 }

@@ -5,7 +5,7 @@
 class CRegistrySettings : public RulerSettingsStore {
 public:
     RulerSettings Load() const override;
-    void Save(const RulerSettings& settings) noexcept override;
+    void SaveChanges(const RulerSettings& before, const RulerSettings& after) noexcept override;
     std::optional<StoredPlacement> LoadPlacement() const override;
     void SavePlacement(const StoredPlacement& placement) noexcept override;
 };

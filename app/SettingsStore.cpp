@@ -2,7 +2,6 @@
 
 #include <string>
 
-#include "app/SettingsCodec.h"
 #include "platform/Registry.h"
 
 namespace {
@@ -16,36 +15,17 @@ CRegKey OpenSection(const char* section) {
     return software.CreateSubKey(path.c_str(), kAccess);
 }
 
-std::optional<RegistryValue> ReadValue(const char* section, const char* name) {
-    CRegKey key = OpenSection(section);
-    if (!key) return std::nullopt;
-    return key.Query(name, kMaxSettingBytes);
-}
-
 }  // namespace
 
-std::string ReadSettingString(const char* section, const char* name) {
-    const auto value = ReadValue(section, name);
-    if (!value) return {};
-    return DecodeSettingText(value->type, value->data.data(), value->data.size());
-}
-
-std::int32_t ReadSettingInt(const char* section, const char* name) {
-    const auto value = ReadValue(section, name);
-    if (!value) return 0;
-    return DecodeSettingInt(value->type, value->data.data(), value->data.size());
-}
-
-void WriteSettingString(const char* section, const char* name, std::string_view text) {
+std::optional<StoredValue> ReadSetting(const char* section, std::string_view name) {
     CRegKey key = OpenSection(section);
-    if (!key) return;
-    const std::vector<unsigned char> bytes = EncodeSettingText(text);
-    key.Set(name, kRegSz, bytes.data(), bytes.size());
+    if (!key) return std::nullopt;
+    auto value = key.Query(std::string(name).c_str(), kMaxSettingBytes);
+    if (!value) return std::nullopt;
+    return StoredValue{value->type, std::move(value->data)};
 }
 
-void WriteSettingInt(const char* section, const char* name, std::int32_t value) {
+void WriteSetting(const char* section, std::string_view name, const StoredValue& value) {
     CRegKey key = OpenSection(section);
-    if (!key) return;
-    const auto bytes = EncodeSettingInt(value);
-    key.Set(name, kRegDword, bytes.data(), bytes.size());
+    if (key) key.Set(std::string(name).c_str(), value.type, value.bytes.data(), value.bytes.size());
 }

@@ -37,8 +37,8 @@ RulerView WideRuler(const benchmark::State& state) {
     view.client = {0, 0, 1000, 200};
     view.unit = static_cast<RulerUnit>(state.range(0));
     view.color = 0x00336699;
-    view.texts = ReadoutTextsFor({{640, 410}, {100, 300}, view.color}, view.unit, 96, false, std::nullopt);
-    view.layout = LayoutPanes(view.client, 96, MeasureReadouts(CountingCanvas(view.client), view.unit, 96));
+    view.texts = ReadoutTextsFor({{640, 410}, {100, 300}, view.color}, {view.unit}, false, std::nullopt);
+    view.layout = LayoutPanes(view.client, 96, MeasureReadouts(CountingCanvas(view.client), {view.unit}));
     view.magnifier = MagnifierGeometryFor(view.layout.magnifier, 2, {640, 410}, {0, 0, 1920, 1080}, 96);
     return view;
 }

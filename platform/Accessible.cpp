@@ -28,26 +28,23 @@ std::wstring Widened(std::string_view utf8) {
 
 }  // namespace
 
-UINT AccessibleValueMessage() {
-    static const UINT message = ::RegisterWindowMessageW(L"Velmar.AccessibleValue");
-    return message;
-}
-
 // The client area of one window as IAccessible: the name it was given and the window's value
 // for CHILDID_SELF, the standard object's answers for everything else. Single-threaded
 // apartment: COM calls it on the window's thread only.
 class CClientAccessible final : public IAccessible {
 public:
+    using Link = CWindowAccessibility::Link;
+
     // With one reference for the caller, or null without a standard object to lean on.
-    static CClientAccessible* Create(HWND hwnd, std::wstring name) {
+    static CClientAccessible* Create(const std::shared_ptr<Link>& link, std::wstring name) {
         ComPtr<IAccessible> standard;
-        if (FAILED(::CreateStdAccessibleObject(hwnd, OBJID_CLIENT, IID_PPV_ARGS(&standard)))) return nullptr;
-        return new CClientAccessible(hwnd, std::move(name), std::move(standard));
+        if (FAILED(::CreateStdAccessibleObject(link->hwnd, OBJID_CLIENT, IID_PPV_ARGS(&standard)))) return nullptr;
+        return new CClientAccessible(link, std::move(name), std::move(standard));
     }
 
     // The window is going: from now on every call answers "gone", here and in other processes.
     void Disconnect() {
-        m_hwnd = nullptr;
+        m_link.reset();
         m_standard.Reset();
         ::CoDisconnectObject(static_cast<IAccessible*>(this), 0);
     }
@@ -87,12 +84,8 @@ public:
     STDMETHODIMP get_accValue(VARIANT child, BSTR* value) override {
         if (!IsConnected() || !IsSelf(child)) return Forward(&IAccessible::get_accValue, child, value);
         try {  // nothing may throw through COM
-            const UINT message = AccessibleValueMessage();
-            std::wstring text(static_cast<std::size_t>(::SendMessageW(m_hwnd, message, 0, 0)), L'\0');
-            const auto length = static_cast<std::size_t>(::SendMessageW(m_hwnd, message, text.size() + 1, reinterpret_cast<LPARAM>(text.data())));
-            text.resize(std::min(length, text.size()));
-            return Answer(text, value);
-        } catch (const std::bad_alloc&) {
+            return Answer(Widened(m_link.lock()->value()), value);
+        } catch (...) {
             return E_OUTOFMEMORY;
         }
     }
@@ -126,12 +119,15 @@ public:
     STDMETHODIMP put_accValue(VARIANT child, BSTR value) override { return Forward(&IAccessible::put_accValue, child, value); }
 
 private:
-    CClientAccessible(HWND hwnd, std::wstring name, ComPtr<IAccessible> standard)
-        : m_hwnd(hwnd), m_name(std::move(name)), m_standard(std::move(standard)) {}
+    CClientAccessible(const std::shared_ptr<Link>& link, std::wstring name, ComPtr<IAccessible> standard)
+        : m_link(link), m_name(std::move(name)), m_standard(std::move(standard)) {}
     ~CClientAccessible() = default;
 
     // The window is told nothing once it is gone: its handle may even name another window by then.
-    bool IsConnected() const { return m_hwnd && ::IsWindow(m_hwnd); }
+    bool IsConnected() const {
+        const auto link = m_link.lock();
+        return link && ::IsWindow(link->hwnd);
+    }
 
     template <class... Parameters, class... Arguments>
     HRESULT Forward(HRESULT (STDMETHODCALLTYPE IAccessible::*method)(Parameters...), Arguments... arguments) {
@@ -145,12 +141,16 @@ private:
     }
 
     std::atomic<ULONG> m_references{1};
-    HWND m_hwnd;
+    std::weak_ptr<Link> m_link;
     const std::wstring m_name;
     ComPtr<IAccessible> m_standard;
 };
 
+CWindowAccessibility::CWindowAccessibility(std::wstring name, ValueSource value)
+    : m_name(std::move(name)), m_link(std::make_shared<Link>(Link{nullptr, std::move(value)})) {}
+
 CWindowAccessibility::~CWindowAccessibility() {
+    m_link.reset();
     if (!m_object) return;
     m_object->Disconnect();
     m_object->Release();
@@ -159,34 +159,24 @@ CWindowAccessibility::~CWindowAccessibility() {
 std::optional<LRESULT> CWindowAccessibility::OnMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     // The object id comes as a 32-bit value: OBJID_CLIENT may arrive as 0x00000000FFFFFFFC.
     if (message == WM_GETOBJECT && static_cast<DWORD>(lParam) == static_cast<DWORD>(OBJID_CLIENT)) return OnGetObject(hwnd, wParam);
-    if (message == AccessibleValueMessage()) return CopyValue(wParam, lParam);
     return std::nullopt;
 }
 
 LRESULT CWindowAccessibility::OnGetObject(HWND hwnd, WPARAM wParam) {
     if (!m_object) {
-        m_object = CClientAccessible::Create(hwnd, m_name);
+        m_link->hwnd = hwnd;
+        m_object = CClientAccessible::Create(m_link, m_name);
         if (!m_object) return 0;  // the system then answers with its standard object
-        m_hwnd = hwnd;
     }
     return ::LresultFromObject(__uuidof(IAccessible), wParam, static_cast<IAccessible*>(m_object));
-}
-
-LRESULT CWindowAccessibility::CopyValue(WPARAM capacity, LPARAM buffer) const {
-    const std::wstring value = Widened(m_throttle.Value());
-    if (auto* out = reinterpret_cast<wchar_t*>(buffer); out && capacity > 0)
-        out[value.copy(out, capacity - 1)] = L'\0';
-    return static_cast<LRESULT>(value.size());
 }
 
 bool CWindowAccessibility::IsListening() const {
     return m_object && ::IsWinEventHookInstalled(EVENT_OBJECT_VALUECHANGE);
 }
 
-void CWindowAccessibility::SetValue(std::string_view text, std::uint32_t now) { Announce(m_throttle.Update(text, now)); }
-
-void CWindowAccessibility::Tick(std::uint32_t now) { Announce(m_throttle.Tick(now)); }
-
-void CWindowAccessibility::Announce(bool due) const {
-    if (due && IsListening()) ::NotifyWinEvent(EVENT_OBJECT_VALUECHANGE, m_hwnd, OBJID_CLIENT, CHILDID_SELF);
+// Only while assistive technology listens is the text made on every tick.
+void CWindowAccessibility::Tick(std::uint32_t now) {
+    if (IsListening() && m_throttle.Update(m_link->value(), now))
+        ::NotifyWinEvent(EVENT_OBJECT_VALUECHANGE, m_link->hwnd, OBJID_CLIENT, CHILDID_SELF);
 }

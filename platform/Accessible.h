@@ -1,5 +1,7 @@
 #pragma once
 #include <cstdint>
+#include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -14,50 +16,49 @@
 // area as an IAccessible object with a name and a value (the text the window shows), and an
 // EVENT_OBJECT_VALUECHANGE whenever that text changes, no more often than ChangeThrottle lets.
 //
-// The object is handed out by WM_GETOBJECT and may outlive the window. It holds only the window
-// handle: it asks the window for the value with the message below and answers every call with
-// CO_E_OBJNOTCONNECTED once the window is gone. What it does not change (location, role, state,
-// navigation, ...) it leaves to the system's standard object for a client area.
-
-// The value message, sent by the object to its window: wParam is the capacity of the buffer in
-// lParam (wchar_t*, may be null when wParam is 0). The window copies its value into it, cut to
-// wParam - 1 characters and ending with a NUL, and returns the whole value's length without the
-// NUL. A window that does not answer returns 0: an empty value. CWindowAccessibility::OnMessage
-// answers it.
-UINT AccessibleValueMessage();
+// The object is handed out by WM_GETOBJECT and may outlive the window. It asks the window's side
+// for the value directly, never through a message (a message can come from any program, and its
+// parameters are not to be trusted), and it holds that side only weakly: once the window or its
+// side is gone it answers every call with CO_E_OBJNOTCONNECTED and touches nothing of the window.
+// What it does not change (location, role, state, navigation, ...) it leaves to the system's
+// standard object for a client area.
 
 class CClientAccessible;
 
 // The window's side, owned by the window. It builds the object on the first WM_GETOBJECT for
-// OBJID_CLIENT, keeps the text to answer with and raises the change events; when destroyed
-// (with or after the window) it disconnects the object, whose remaining clients get "gone".
+// OBJID_CLIENT and raises the change events; when destroyed (with or after the window) it
+// disconnects the object, whose remaining clients get "gone".
 class CWindowAccessibility {
 public:
-    explicit CWindowAccessibility(std::wstring name) : m_name(std::move(name)) {}
+    // The text the window shows now (UTF-8), made when assistive technology asks for it.
+    using ValueSource = std::function<std::string()>;
+
+    CWindowAccessibility(std::wstring name, ValueSource value);
     ~CWindowAccessibility();
     CWindowAccessibility(const CWindowAccessibility&) = delete;
     CWindowAccessibility& operator=(const CWindowAccessibility&) = delete;
 
-    // WM_GETOBJECT and the value message, received by `hwnd`: their result, or nothing when the
-    // message is to go on to default processing (other messages and other object ids).
+    // WM_GETOBJECT received by `hwnd`: its result, or nothing when the message is to go on to
+    // default processing (other messages and other object ids).
     std::optional<LRESULT> OnMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     // Whether anyone listens: the object was asked for and a hook for value changes is installed.
     bool IsListening() const;
-    // The window now shows `text` (UTF-8) at `now`: announces it if it is a change and its turn.
-    // Changes while nobody listens count as announced: a listener reads the value first. Called
-    // on every tick, it does what Tick does as well.
-    void SetValue(std::string_view text, std::uint32_t now = ::GetTickCount());
-    // On a timer tick: announces a change held back until now.
+    // On a timer tick: announces a change of the value when it is its turn. Reading the value
+    // announces nothing.
     void Tick(std::uint32_t now = ::GetTickCount());
+
+    // What the object holds of its window: the handle and where the value comes from.
+    struct Link {
+        HWND hwnd = nullptr;
+        ValueSource value;
+    };
 
 private:
     LRESULT OnGetObject(HWND hwnd, WPARAM wParam);
-    LRESULT CopyValue(WPARAM capacity, LPARAM buffer) const;
-    void Announce(bool due) const;
 
     std::wstring m_name;
+    std::shared_ptr<Link> m_link;  // the object's weak link; gone with this side
     ChangeThrottle m_throttle;
-    HWND m_hwnd = nullptr;                 // set with the object
     CClientAccessible* m_object = nullptr;  // one reference, from the first WM_GETOBJECT on
 };
 

@@ -96,12 +96,12 @@ void PlaceTallPanes(PaneLayout& layout, const Rect& client, const ReadoutWidths&
 
 }  // namespace
 
-ReadoutWidths MeasureReadouts(const TextMeasure& measure, RulerUnit unit, int dpi) {
+ReadoutWidths MeasureReadouts(const TextMeasure& measure, const UnitOfMeasure& unit) {
     ReadoutWidths widths;
-    widths.distance = WidestWidth(measure, WithUnit(DistanceText(-kFiveDigits, unit, dpi), UnitSuffix(unit)), kDigits);
-    const auto lines = PositionLines({-kFiveDigits, -kFiveDigits}, {0, 0}, unit, dpi);
+    widths.distance = WidestWidth(measure, WithUnit(DistanceText(-kFiveDigits, unit), UnitSuffix(unit.unit)), kDigits);
+    const auto lines = PositionLines({-kFiveDigits, -kFiveDigits}, {0, 0}, unit);
     for (std::size_t i = 0; i < lines.size(); ++i)
-        widths.position = std::max(widths.position, WidestWidth(measure, WithUnit(lines[i], PositionSuffix(unit, i)), kDigits));
+        widths.position = std::max(widths.position, WidestWidth(measure, WithUnit(lines[i], PositionSuffix(unit.unit, i)), kDigits));
     widths.positionLines = lines.size();
     const auto color = ColorLines(0);
     widths.color = std::max(WidestWidth(measure, color[0], kDigits), WidestWidth(measure, color[1], kHexDigits));

@@ -10,7 +10,8 @@
 // window's resolution; the panes after a box move along with it.
 
 // The widest texts the readouts of one unit can show, in device pixels: any value of five
-// digits (negative positions and offsets of up to 99999 pixels), the unit after it.
+// digits (negative positions and offsets of up to 99999 pixels), the unit after it, at the
+// unit's resolution and zoom.
 struct ReadoutWidths {
     int distance = 0;
     int position = 0;             // the widest of the position lines
@@ -26,7 +27,7 @@ struct ReadoutWidths {
     friend bool operator!=(const ReadoutWidths& a, const ReadoutWidths& b) { return !(a == b); }
 };
 
-ReadoutWidths MeasureReadouts(const TextMeasure& measure, RulerUnit unit, int dpi);
+ReadoutWidths MeasureReadouts(const TextMeasure& measure, const UnitOfMeasure& unit);
 
 // A framed box of text lines: the box and the top-left corner of its first line.
 struct TextBox {

@@ -27,8 +27,12 @@ std::string OneDecimal(double value) {
     return text;
 }
 
-// The offset in the unit's own measure: millimetres for centimetres, inches for inches.
-double InUnit(std::int32_t pixels, RulerUnit unit, int dpi) { return pixels / MetricsFor(unit, dpi).pixelsPerUnitX; }
+// The offset in the unit's own measure: millimetres, calibrated by the zoom, for centimetres;
+// inches for inches.
+double InUnit(std::int32_t pixels, const UnitOfMeasure& unit) {
+    const double perUnit = MetricsFor(unit.unit, unit.dpi).pixelsPerUnitX;
+    return pixels / (unit.unit == UnitCentimetre ? perUnit * unit.zoom / 100.0 : perUnit);
+}
 
 // Device pixels as logical pixels, rounded as the logical scale places its marks.
 std::string Logical(std::int32_t pixels, int dpi) { return Decimal(Rescaled(pixels, dpi, kBaseDpi)); }
@@ -38,12 +42,12 @@ std::int32_t Wrapped(std::int64_t value) { return static_cast<std::int32_t>(valu
 
 }  // namespace
 
-ReadoutTexts ReadoutTextsFor(const ReadoutSubject& subject, RulerUnit unit, int dpi, bool turned,
+ReadoutTexts ReadoutTextsFor(const ReadoutSubject& subject, const UnitOfMeasure& unit, bool turned,
                              std::optional<Color> reference) {
     const Point offset = CursorOffset(subject.cursor, subject.windowOrigin);
     ReadoutTexts texts;
-    texts.distance = DistanceText(turned ? offset.y : offset.x, unit, dpi);
-    texts.position = PositionLines(subject.cursor, subject.windowOrigin, unit, dpi);
+    texts.distance = DistanceText(turned ? offset.y : offset.x, unit);
+    texts.position = PositionLines(subject.cursor, subject.windowOrigin, unit);
     texts.color = ColorLines(subject.color);
     if (reference) texts.contrast = ContrastText(ContrastRatio(*reference, subject.color));
     return texts;
@@ -54,30 +58,29 @@ Point CursorOffset(Point cursor, Point windowOrigin) {
             Wrapped(std::int64_t{cursor.y} - windowOrigin.y)};
 }
 
-std::vector<std::string> PositionLines(Point cursor, Point windowOrigin, RulerUnit unit, int dpi) {
+std::vector<std::string> PositionLines(Point cursor, Point windowOrigin, const UnitOfMeasure& unit) {
     const Point offset = CursorOffset(cursor, windowOrigin);
-    switch (unit) {
+    switch (unit.unit) {
     case UnitPixel:
         return {Decimal(cursor.x), Decimal(cursor.y)};
     case UnitLogical:
-        return {Logical(offset.x, dpi), Logical(offset.y, dpi), Decimal(offset.x)};
+        return {Logical(offset.x, unit.dpi), Logical(offset.y, unit.dpi), Decimal(offset.x)};
     case UnitCentimetre:
     case UnitInch:
-        return {OneDecimal(InUnit(offset.x, unit, dpi)), OneDecimal(InUnit(offset.y, unit, dpi)),
-                Decimal(offset.x)};
+        return {OneDecimal(InUnit(offset.x, unit)), OneDecimal(InUnit(offset.y, unit)), Decimal(offset.x)};
     }
     return {};
 }
 
-std::string DistanceText(int offset, RulerUnit unit, int dpi) {
-    switch (unit) {
+std::string DistanceText(int offset, const UnitOfMeasure& unit) {
+    switch (unit.unit) {
     case UnitPixel:
         return Decimal(offset);
     case UnitLogical:
-        return Logical(offset, dpi);
+        return Logical(offset, unit.dpi);
     case UnitCentimetre:
     case UnitInch:
-        return OneDecimal(InUnit(offset, unit, dpi));
+        return OneDecimal(InUnit(offset, unit));
     }
     return {};
 }

@@ -9,8 +9,9 @@
 #include "ruler/Geometry.h"
 #include "ruler/RulerUnit.h"
 
-// The texts of the readouts. The position and distance readouts use the resolution `dpi` of
-// the monitor the ruler is on only: the zoom calibrates the centimetre scale, not the readouts.
+// The texts of the readouts. They measure in the unit at the resolution of the monitor the ruler
+// is on; millimetres are calibrated by the zoom as the centimetre scale is, so that the mouse on a
+// mark of the scale reads that mark's value.
 
 // What the readouts show: a point of the screen (virtual-screen pixels), the ruler's top-left
 // corner when it was measured (the scale's zero, since the window has no border) and the
@@ -40,7 +41,7 @@ struct ReadoutTexts {
 
 // Every readout of `subject`. A ruler higher than wide (`turned`) measures the distance from
 // its top edge, a wide one from its left edge.
-ReadoutTexts ReadoutTextsFor(const ReadoutSubject& subject, RulerUnit unit, int dpi, bool turned,
+ReadoutTexts ReadoutTextsFor(const ReadoutSubject& subject, const UnitOfMeasure& unit, bool turned,
                              std::optional<Color> reference);
 
 // The cursor's reading on the scale in pixels: its offset from the window's top-left corner.
@@ -51,12 +52,12 @@ Point CursorOffset(Point cursor, Point windowOrigin);
 // Logical pixels: x and y offsets in whole logical pixels, then x in device pixels.
 // Centimetres and inches: x and y in millimetres or inches with one decimal, then x in
 // pixels. No lines for an unknown unit.
-std::vector<std::string> PositionLines(Point cursor, Point windowOrigin, RulerUnit unit, int dpi);
+std::vector<std::string> PositionLines(Point cursor, Point windowOrigin, const UnitOfMeasure& unit);
 
 // The distance readout: an offset in device pixels in the unit (pixels, logical pixels
 // rounded halves away from zero, or millimetres or inches with one decimal); empty for an
 // unknown unit.
-std::string DistanceText(int offset, RulerUnit unit, int dpi);
+std::string DistanceText(int offset, const UnitOfMeasure& unit);
 
 // The colour readout: red, green and blue as "%03d-%03d-%03d" and as "%02X-%02X-%02X".
 // The fourth byte of the colour is ignored.

@@ -7,13 +7,11 @@
 
 namespace {
 
-constexpr int kMostTransparent = 20;
-constexpr int kOpaque = 255;
+constexpr int kArrowStep = 5, kPageStep = 25;
 
 }  // namespace
 
-void CRulerSliders::Create(HWND ruler, int dpi, HFONT font, const Rect& magnifier, int factor, bool alphaShown) {
-    const int alpha = m_alpha.IsWindow() ? m_alpha.GetPos() : kOpaque;
+void CRulerSliders::Create(HWND ruler, int dpi, HFONT font, const Rect& magnifier, int factor, bool alphaShown, int opacity) {
     m_ruler = ruler;
     m_setLayered = User32().Find<SetLayeredWindowAttributesFn>("SetLayeredWindowAttributes");
     m_magnifier.DestroyWindow();
@@ -30,11 +28,13 @@ void CRulerSliders::Create(HWND ruler, int dpi, HFONT font, const Rect& magnifie
     if (!m_setLayered) return;
     m_alpha.Create(WS_CHILD | WS_VISIBLE | WS_TABSTOP | TBS_TOOLTIPS, AlphaSliderRect(dpi), ruler, IDC_ALPHA_SLIDER);
     m_alpha.SetRange(kMostTransparent, kOpaque, false);
-    m_alpha.SetPos(alpha);
+    m_alpha.SendMessage(TBM_SETLINESIZE, 0, kArrowStep);
+    m_alpha.SendMessage(TBM_SETPAGESIZE, 0, kPageStep);
+    m_alpha.SetPos(opacity);
     m_alpha.SetTipSide(TBTS_TOP);
     m_alpha.SetTipFont(font);
     ShowAlpha(alphaShown);
-    ApplyAlpha(static_cast<BYTE>(alpha));
+    ApplyAlpha(m_alpha.GetPos());
 }
 
 void CRulerSliders::PlaceMagnifier(const Rect& rect) {
@@ -51,14 +51,17 @@ std::optional<int> CRulerSliders::MagnifierPosition(HWND control) const {
     return m_magnifier.GetPos();
 }
 
-void CRulerSliders::OnNotify(WPARAM id) {
-    if (id == IDC_ALPHA_SLIDER && m_alpha.IsWindow()) ApplyAlpha(static_cast<BYTE>(m_alpha.GetPos()));
+std::optional<int> CRulerSliders::OnNotify(WPARAM id) {
+    if (id != IDC_ALPHA_SLIDER || !m_alpha.IsWindow() || m_alpha.GetPos() == m_opacity) return std::nullopt;
+    ApplyAlpha(m_alpha.GetPos());
+    return m_opacity;
 }
 
-void CRulerSliders::ApplyAlpha(BYTE alpha) {
+void CRulerSliders::ApplyAlpha(int alpha) {
+    m_opacity = alpha;
     if (!m_setLayered) return;
     const LONG_PTR style = ::GetWindowLongPtrW(m_ruler, GWL_EXSTYLE);
     const LONG_PTR layered = alpha == kOpaque ? style & ~LONG_PTR{WS_EX_LAYERED} : style | WS_EX_LAYERED;
     if (layered != style) ::SetWindowLongPtrW(m_ruler, GWL_EXSTYLE, layered);
-    if (alpha != kOpaque) m_setLayered(m_ruler, 0, alpha, LWA_ALPHA);
+    if (alpha != kOpaque) m_setLayered(m_ruler, 0, static_cast<BYTE>(alpha), LWA_ALPHA);
 }

@@ -8,3 +8,11 @@ enum RulerUnit : std::int32_t {
     UnitInch = 3,
     UnitLogical = 4,  // logical pixels: dpi / 96 device pixels each, as applications size things
 };
+
+// A unit as the ruler measures in it: at the window's resolution `dpi`, its centimetres
+// calibrated by `zoom` (percent) to the monitor's real size.
+struct UnitOfMeasure {
+    RulerUnit unit = UnitPixel;
+    int dpi = 96;
+    std::int32_t zoom = 100;
+};

@@ -37,19 +37,16 @@ bool AnyArrowKeyDown() {
 
 }  // namespace
 
-CRulerWnd::CRulerWnd(RulerSettingsStore& store) : CDialog(IDD_RULER, nullptr), m_store(store) {
+CRulerWnd::CRulerWnd(RulerSettingsStore& store)
+    : CDialog(IDD_RULER, nullptr), m_store(store), m_accessibility(L"Velmar", [this] { return AccessibleText(); }) {
     m_monitors = Monitors();
     m_settings = m_store.Load();
 }
 
-// A ruler whose window could not be created is deleted without writing anything: the stored
-// settings stay as they were.
+// Every change was stored when it was made: nothing is left to write.
 CRulerWnd::~CRulerWnd() = default;
 
-void CRulerWnd::PostNcDestroy() {
-    m_store.Save(m_settings);
-    delete this;
-}
+void CRulerWnd::PostNcDestroy() { delete this; }
 
 void CRulerWnd::OnCancel() {
     CDialog::OnCancel();
@@ -81,9 +78,17 @@ BOOL CRulerWnd::OnInitDialog() {
 }
 
 LRESULT CRulerWnd::OnNotify(WPARAM wParam, LPARAM lParam) {
-    m_sliders.OnNotify(wParam);
+    if (const auto opacity = m_sliders.OnNotify(wParam)) ChangeSettings([&](RulerSettings& s) { s.opacity = *opacity; });
     return CDialog::OnNotify(wParam, lParam);
 }
+
+void CRulerWnd::ChangeSettings(const std::function<void(RulerSettings&)>& change) {
+    const RulerSettings before = m_settings;
+    change(m_settings);
+    m_store.SaveChanges(before, m_settings);
+}
+
+UnitOfMeasure CRulerWnd::Unit() const { return {m_settings.unit, m_dpi, m_settings.zoom}; }
 
 // The fonts don't always grow as the resolution does (a bitmap font has few sizes), so a
 // ruler made from its template can come out lower than it may be dragged.
@@ -100,6 +105,7 @@ void CRulerWnd::KeepMinimumSize() {
 void CRulerWnd::RestorePlacement() {
     const std::optional<StoredPlacement> stored = m_store.LoadPlacement();
     if (!stored) return;
+    m_storedPlacement = stored;
     const PlacementScreen screen{m_monitors, m_monitors.front(), DpiForRect(stored->window), VirtualScreen()};
     m_restoring = true;  // the size is already right for the monitor it is placed on
     MoveWindow(RestoredWindowRect(*stored, screen));
@@ -107,7 +113,14 @@ void CRulerWnd::RestorePlacement() {
     KeepPlace();
 }
 
-void CRulerWnd::SavePlacement() { m_store.SavePlacement({GetWindowRect(), m_dpi}); }
+// Only a place the store does not hold yet, and never a minimized window's: its place is not
+// where the user left it.
+void CRulerWnd::SavePlacement() {
+    const StoredPlacement now{GetWindowRect(), m_dpi};
+    if (::IsIconic(m_hWnd) || now == m_storedPlacement) return;
+    m_store.SavePlacement(now);
+    m_storedPlacement = now;
+}
 
 // The button takes the size of its face, which is never stretched; the sliders are made anew.
 void CRulerWnd::MakeDpiResources() {
@@ -119,11 +132,12 @@ void CRulerWnd::MakeDpiResources() {
     m_closeButton.MoveWindow({0, 0, size.x, size.y});
     PlaceCloseButton();
     MeasureReadouts();
-    m_sliders.Create(m_hWnd, m_dpi, m_fonts.Dialog(), m_layout.magnifierSlider, m_settings.magnifierFactor, m_settings.alphaSliderShown);
+    m_sliders.Create(m_hWnd, m_dpi, m_fonts.Dialog(), m_layout.magnifierSlider, m_settings.magnifierFactor, m_settings.alphaSliderShown,
+                     m_settings.opacity);
 }
 
 void CRulerWnd::MeasureReadouts() {
-    m_readoutWidths = ::MeasureReadouts(m_fonts, m_settings.unit, m_dpi);
+    m_readoutWidths = ::MeasureReadouts(m_fonts, Unit());
     Relayout();
 }
 
@@ -140,7 +154,6 @@ void CRulerWnd::PlaceCloseButton() {
 }
 
 LRESULT CRulerWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == AccessibleValueMessage()) m_accessibility.SetValue(AccessibleText());  // asked for: fresh
     if (const auto answered = m_accessibility.OnMessage(m_hWnd, message, wParam, lParam)) return *answered;
     switch (message) {
     case WM_PAINT:
@@ -171,7 +184,7 @@ LRESULT CRulerWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         return OnSetCursor(static_cast<short>(LOWORD(lParam)));  // HTERROR is negative
     case WM_ENDSESSION:
         // Windows ends the process after this without destroying the window.
-        if (wParam) m_store.Save(m_settings), SavePlacement();
+        if (wParam) SavePlacement();
         return 0;
     case WM_DESTROY:
     case WM_EXITSIZEMOVE:
@@ -252,7 +265,7 @@ ReadoutSubject CRulerWnd::Subject() const {
 
 ReadoutTexts CRulerWnd::Readouts() const {
     const Rect client = GetClientRect();
-    return ReadoutTextsFor(Subject(), m_settings.unit, m_dpi, client.Height() > client.Width(), m_reference);
+    return ReadoutTextsFor(Subject(), Unit(), client.Height() > client.Width(), m_reference);
 }
 
 // The picture around the cursor, or around the held one: worked out once for each tick (and
@@ -310,13 +323,12 @@ void CRulerWnd::TrackCursor() {
         repaint |= m_magnifier.Pick(m_geometry, {cursor.x - window.left, cursor.y - window.top});
     } else if (const auto copied = m_magnifier.ColorAt(m_tracker.LastCursor())) {
         m_tracker.OnColor(*copied);  // the magnifier's copy holds the pixel: no screen read
-    } else if (moved) {
-        m_tracker.OnColor(ColorUnderCursor());
+    } else if (moved || !m_layout.color.box.IsEmpty()) {
+        m_tracker.OnColor(ColorUnderCursor());  // a shown colour follows the screen under a resting mouse
     }
     if (repaint) InvalidateRect(m_layout.MagnifierInterior(), false);
     for (const Rect& box : m_tracker.OnTexts(Readouts(), m_layout)) InvalidateRect(box, true);
-    // Only while assistive technology listens is the ruler's text made on every tick.
-    if (m_accessibility.IsListening()) m_accessibility.SetValue(AccessibleText());
+    m_accessibility.Tick();
 }
 
 // What the readouts show, in words; a distance box as wide as its text may not fit.
@@ -343,7 +355,7 @@ bool CRulerWnd::HighContrastOn() const {
 }
 
 Color CRulerWnd::ColorUnderCursor() const {
-    const CClientDC screen(nullptr);
+    const CScreenDC screen;
     const Point at = m_tracker.LastCursor();
     return ::GetPixel(screen.GetSafeHdc(), at.x, at.y);
 }
@@ -359,9 +371,8 @@ Color CRulerWnd::ColorNow() {
 void CRulerWnd::SetMagnifierFactor(int factor) {
     const int kept = std::clamp(factor, kMinMagnifierFactor, kMaxMagnifierFactor);
     if (kept == m_settings.magnifierFactor) return;
-    m_settings.magnifierFactor = kept;
+    ChangeSettings([&](RulerSettings& s) { s.magnifierFactor = kept; });
     m_sliders.SetMagnifierFactor(kept);
-    m_store.Save(m_settings);
 }
 
 // Each notch turned away from the user over the ruler (or its slider) magnifies one step more.
@@ -523,9 +534,9 @@ void CRulerWnd::RunContextMenu(HMENU popup, Point at) {
     case MenuFollowUp::RunZoomDialog: RunZoomDialog(); break;
     case MenuFollowUp::None: break;
     }
-    if (m_settings != before) m_store.Save(m_settings);
+    m_store.SaveChanges(before, m_settings);
     if (!IsWindow()) return;  // closed while the zoom dialog was open
-    if (m_settings.unit != before.unit) MeasureReadouts();
+    if (m_settings.unit != before.unit || m_settings.zoom != before.zoom) MeasureReadouts();
 
     InvalidateAll(true);
     UpdateWindow();

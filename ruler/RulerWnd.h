@@ -18,6 +18,8 @@
 #include "ruler/WheelSteps.h"
 #include "ruler/ZoneCursors.h"
 
+#include <functional>
+
 // The ruler: a borderless, always-on-top modeless dialog that paints its own scale and
 // readouts. It restores its settings when constructed and stores them whenever they change,
 // at the end of the Windows session and once its window is gone; then it deletes itself.
@@ -57,6 +59,9 @@ private:
     void OnSystemChange();
     void OpenContextMenu(Point at);
     std::string AccessibleText() const;
+    // Changes the settings by `change` and stores the values that changed.
+    void ChangeSettings(const std::function<void(RulerSettings&)>& change);
+    UnitOfMeasure Unit() const;
 
     // Fonts and close-button faces for the window's resolution.
     void MakeDpiResources();
@@ -90,9 +95,9 @@ private:
     CursorTracker m_tracker;  // last cursor position and colour seen
     CMagnifier m_magnifier;   // its copy of the screen, and what Space holds
     WheelSteps m_wheel;
-    std::optional<Color> m_reference;
+    std::optional<Color> m_reference;  // Ctrl+R's colour, for the contrast; kept while the program runs
     Palette m_palette = kRulerColors;
-    CWindowAccessibility m_accessibility{L"Velmar"};  // Ctrl+R's colour, for the contrast; kept while the program runs
+    CWindowAccessibility m_accessibility;
     int m_dpi = 96;           // the window's resolution, kept up to date by WM_DPICHANGED
     CRulerFonts m_fonts;
     ReadoutWidths m_readoutWidths;
@@ -101,6 +106,7 @@ private:
     std::vector<MonitorArea> m_monitors;  // re-read when the display or its settings change
     CRulerSliders m_sliders;
     CZoneCursors m_cursors;
+    std::optional<StoredPlacement> m_storedPlacement;  // what the store holds, as far as this ruler knows
     bool m_menuOpen = false;
     bool m_restoring = false;   // placing the stored rectangle: WM_DPICHANGED keeps its size
     bool m_nudged = false;      // the arrow keys moved the ruler since its place was last stored

@@ -10,25 +10,6 @@
 
 namespace {
 
-constexpr std::int64_t kLowestCoordinate = -32768, kHighestCoordinate = 32767;
-constexpr std::int64_t kLowestDpi = 48, kHighestDpi = 960;
-// Beyond every field's range: more digits cannot bring a number back into one.
-constexpr std::int64_t kTooLarge = 1'000'000;
-
-// One field of the text: an optional minus and at least one digit.
-std::optional<std::int64_t> ParsedNumber(std::string_view field) {
-    const bool negative = !field.empty() && field.front() == '-';
-    if (negative) field.remove_prefix(1);
-    if (field.empty()) return std::nullopt;
-    std::int64_t value = 0;
-    for (const char c : field) {
-        if (c < '0' || c > '9') return std::nullopt;
-        value = std::min(value * 10 + (c - '0'), kTooLarge);
-    }
-    return negative ? -value : value;
-}
-
-bool Within(std::int64_t value, std::int64_t lowest, std::int64_t highest) { return lowest <= value && value <= highest; }
 
 std::int64_t Width(const Rect& r) { return std::int64_t{r.right} - r.left; }
 std::int64_t Height(const Rect& r) { return std::int64_t{r.bottom} - r.top; }
@@ -126,33 +107,6 @@ Rect At(std::int64_t left, std::int64_t top, Point size) {
 }
 
 }  // namespace
-
-std::string PlacementText(const StoredPlacement& placement) {
-    std::string text;
-    for (const int value : {placement.window.left, placement.window.top, placement.window.right, placement.window.bottom, placement.dpi}) {
-        if (!text.empty()) text += ' ';
-        text += std::to_string(value);
-    }
-    return text;
-}
-
-std::optional<StoredPlacement> ParsePlacement(std::string_view text) {
-    std::array<std::int64_t, 5> numbers{};
-    for (std::size_t i = 0; i < numbers.size(); ++i) {
-        const std::size_t space = text.find(' ');
-        if ((space == std::string_view::npos) != (i + 1 == numbers.size())) return std::nullopt;  // exactly four spaces
-        const std::optional<std::int64_t> number = ParsedNumber(text.substr(0, space));
-        if (!number) return std::nullopt;
-        numbers[i] = *number;
-        text.remove_prefix(std::min(space + 1, text.size()));
-    }
-    const auto [left, top, right, bottom, dpi] = numbers;
-    const bool inRange = std::all_of(numbers.begin(), numbers.begin() + 4,
-                                     [](std::int64_t c) { return Within(c, kLowestCoordinate, kHighestCoordinate); });
-    if (!inRange || !Within(dpi, kLowestDpi, kHighestDpi) || right <= left || bottom <= top) return std::nullopt;
-    return StoredPlacement{{static_cast<int>(left), static_cast<int>(top), static_cast<int>(right), static_cast<int>(bottom)},
-                           static_cast<int>(dpi)};
-}
 
 Rect RestoredWindowRect(const StoredPlacement& stored, const PlacementScreen& screen) {
     const Point size = CutTo(HeldSize(stored.window, stored.dpi, screen.targetDpi), screen.virtualScreen);

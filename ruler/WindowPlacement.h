@@ -1,7 +1,5 @@
 #pragma once
 #include <optional>
-#include <string>
-#include <string_view>
 #include <vector>
 
 #include "ruler/Geometry.h"
@@ -20,13 +18,6 @@ struct StoredPlacement {
     friend bool operator==(const StoredPlacement& a, const StoredPlacement& b) { return a.window == b.window && a.dpi == b.dpi; }
     friend bool operator!=(const StoredPlacement& a, const StoredPlacement& b) { return !(a == b); }
 };
-
-// The registry text "Fenster": left, top, right, bottom and dpi as decimal integers one space
-// apart, for example "267 363 756 404 96".
-std::string PlacementText(const StoredPlacement& placement);
-// The placement such a text holds. Any other text counts as missing, as do a coordinate
-// outside -32768..32767, a resolution outside 48..960 and a rectangle without area.
-std::optional<StoredPlacement> ParsePlacement(std::string_view text);
 
 // The screen the ruler starts on, in virtual-screen pixels.
 struct PlacementScreen {

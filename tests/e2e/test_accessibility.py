@@ -13,7 +13,7 @@ def test_the_menu_by_key_and_the_readouts_as_an_accessible_value(velmar, tmp_pat
         assert velmar.menus(1)[0][:2] == [rect[0] + 5, rect[1] + 5], "the menu by the ruler's top-left corner"
         press_keys(*("Down",) * downs, "Return")
         velmar.menus(0)
-        wait_for(velmar.saved, lambda saved: saved == settings("0", unit, 100), f"{unit} chosen by keys")
+        wait_for(velmar.saved, lambda saved: saved == settings(unit=unit), f"{unit} chosen by keys")
     # The readouts as an accessible value, and its changes.
     move_mouse(rect[0] + 245, rect[1] + 300)
     wait_for(lambda: velmar.ask("accvalue", "Velmar"), lambda seen: (seen["name"], seen["value"]) == ("Velmar", "Abstand 245 Pixel"),

@@ -35,10 +35,10 @@ def test_menu_opens_at_the_press_point_and_changes_unit_and_zoom(velmar, tmp_pat
     left, top, right, bottom = next(box for box in velmar.menus(2) if box[:2] != list(point))
     click((left + right) // 2, top + (bottom - top) * 7 // 10)  # "75%", the fourth of five equal items
     marks(velmar, tmp_path, {56: 9, 75: 0}, "centimetres at zoom 75")
-    assert velmar.saved() == settings("0", "MM", 75)
+    assert velmar.saved() == settings(unit="MM", zoom=75)
     choose(velmar, *IN_INCH)
     marks(velmar, tmp_path, {96: 9, 100: 0}, "inches")
-    assert velmar.saved() == settings("0", "INCH", 75)
+    assert velmar.saved() == settings(unit="INCH", zoom=75)
 
 
 def dialog(velmar, edit: str, selected: list) -> dict:
@@ -76,14 +76,14 @@ def test_zoom_dialog_takes_typed_numbers_refuses_others_and_keeps_its_spin_in_ra
     type_into_edit(box, "0", "Return")  # below 1: the first OK puts 1 there and keeps the dialog open
     dialog(velmar, "1", [])
     press_keys("Return")
-    wait_for(velmar.saved, lambda saved: saved == settings("0", "MM", 1), "the zoom 1 to be stored")
+    wait_for(velmar.saved, lambda saved: saved == settings(unit="MM", zoom=1), "the zoom 1 to be stored")
     choose(velmar, *OTHER)
     box = dialog(velmar, "1", [])
     click(*centre(child(box, 1010)["rect"]))  # "75%"
     dialog(velmar, "75", ["75"])
     click(*centre(child(box, IDCANCEL)["rect"]))
     dialog(velmar, None, [])
-    assert velmar.saved() == settings("0", "MM", 1)
+    assert velmar.saved() == settings(unit="MM", zoom=1)
 
 
 def test_transparent_shows_the_slider_which_makes_the_ruler_translucent_down_to_20(velmar):
@@ -100,7 +100,13 @@ def test_transparent_shows_the_slider_which_makes_the_ruler_translucent_down_to_
     assert window["alpha"] == 20 and velmar.saved() == settings("0")
     choose(velmar, *TRANSPARENT)
     wait_for(velmar.window, lambda w: child(w, ALPHA_SLIDER)["visible"], "the slider again, at the same place")
-    drag((slider[0] + 8, thumb[1]), (slider[2] + 30, thumb[1]))
+    click(slider[0] + 8, thumb[1])  # on the thumb: the arrow keys move it by 5
+    press_keys("Right", "Right")
+    wait_for(lambda: velmar.saved_value("Transparenz"), lambda value: value == ("REG_DWORD", 30), "the opacity to be stored")
+    velmar.end()
+    window = velmar.start()
+    assert window["alpha"] == 30 and child(window, ALPHA_SLIDER)["pos"] == 30, "the opacity after a restart"
+    drag((slider[0] + 10, thumb[1]), (slider[2] + 30, thumb[1]))
     wait_for(velmar.window, lambda w: not w["exstyle"] & LAYERED, "full opacity: no layered window")
 
 

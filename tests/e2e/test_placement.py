@@ -63,3 +63,19 @@ def test_places_off_the_monitors_or_unreadable_leave_a_working_centred_ruler(vel
     velmar.focus()
     press_keys("Right")
     velmar.wait_for_rect([window["rect"][0] + 1, window["rect"][1], window["rect"][2] + 1, window["rect"][3]], "the ruler to answer")
+
+
+def test_a_ruler_minimized_when_the_session_ends_comes_back_where_it_was(velmar):
+    rect = velmar.start()["rect"]
+    velmar.focus()
+    press_keys("Right")
+    moved = velmar.wait_for_rect([rect[0] + 1, rect[1], rect[2] + 1, rect[3]], "the nudged ruler")["rect"]
+    wait_for(lambda: stored_rect(velmar), lambda r: r == moved, "the nudged place to be stored")
+    velmar.ask("minimize", "Velmar")
+    wait_for(lambda: velmar.window()["rect"], lambda r: r != moved, "the ruler to be minimized")
+    velmar.prefix.wine("wineboot", "--end-session", "--force")
+    velmar.process.wait(timeout=30)
+    velmar.prefix.shutdown()
+    velmar.prefix.start_server()
+    assert stored_rect(velmar) == moved
+    assert velmar.start()["rect"] == moved

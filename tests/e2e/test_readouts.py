@@ -1,5 +1,5 @@
 """The readouts, colour and magnifier follow the mouse anywhere; the numbers on screen are right and cannot be misread."""
-from test_menu_and_dialog import IN_PIXEL, choose
+from test_menu_and_dialog import IN_PIXEL, ZOOM, choose, marks
 from winebench import BACKGROUND, BLACK, CROSSHAIR, TICK, Screenshot, move_mouse, wait_for, wait_for_pixel
 
 SAMPLE, CHANGED = "204080", (0xCC, 0x66, 0x33)
@@ -22,13 +22,20 @@ def test_readouts_follow_the_mouse_anywhere_stand_apart_and_carry_their_units(ve
     # A thin ruler in centimetres at zoom 120: no number of the scale stands by the distance.
     ruler = velmar.place(100, 300, 489, 41)["rect"]
     move_mouse(200, 500)
-    text = velmar.shows(shot_path, ruler, "26.5 mm")["26.5 mm"]
+    text = velmar.shows(shot_path, ruler, "22.0 mm")["22.0 mm"]  # 100 pixels: 26.5 mm calibrated by the zoom
     shot, row = Screenshot(shot_path), (text[1] + text[3]) // 2
     left = next(fx for fx in range(text[0], ruler[0], -1) if shot.pixel(fx, row) == TICK)
     right = next(fx for fx in range(text[2], ruler[2]) if shot.pixel(fx, row) == TICK)
     near = [(nx, ny) for ny in range(text[1] - 2, text[3] + 2) for nx in [*range(left - 4, left), *range(right + 1, right + 5)]
             if shot.pixel(nx, ny) != BACKGROUND]
     assert not near, f"a scale number by the distance box {left}..{right}: {near}; {shot}"
+    # The mouse on the mark numbered 1 reads 10 mm to within a pixel, at zoom 120 and at 150.
+    for zoom, mark in ((120, 45), (150, 56)):
+        if zoom == 150:
+            choose(velmar, *ZOOM, "Down", "Down")
+        marks(velmar, tmp_path, {mark: 9, mark + 1: 0}, f"the mark numbered 1 at zoom {zoom}")
+        move_mouse(ruler[0] + mark, 500)
+        velmar.shows(shot_path, ruler, "9.9 mm")
     # A tall ruler in pixels, the mouse over a square outside it: the position in screen pixels,
     # the distance from the left edge, the colour in decimal and hexadecimal.
     ruler = velmar.place(100, 300, 400, 130)["rect"]

@@ -3,7 +3,8 @@ import re
 
 import pytest
 
-from winebench import BACKGROUND, IDCANCEL, SETTINGS_KEY, TICK, Velmar, centre, child, click, run, settings, wait_for_pixel
+from winebench import (ALPHA_SLIDER, BACKGROUND, IDCANCEL, SETTINGS_KEY, TICK, Velmar, centre, child, click, move_mouse, run, settings,
+                       wait_for, wait_for_pixel)
 
 KEPT, KEPT_MM = settings("1", "INCH", 150), settings("0", "MM", 120)
 
@@ -33,19 +34,28 @@ def close_with_button(velmar):
     click(*centre(child(velmar.window(), IDCANCEL)["rect"]))
 
 
-@pytest.mark.parametrize("stored, end, expected", [
-    ({}, Velmar.end, settings()), (KEPT, Velmar.end, KEPT), (KEPT_MM, close_with_button, KEPT_MM),
-    *[({name: (kind, data)}, Velmar.end, settings()) for name, kind, data in [
-        ("Zoom", "REG_BINARY", bytes(range(1, 17))), ("Zoom", "REG_DWORD", 0xFFFFFFF6), ("Zoom", "REG_DWORD", 0),
-        ("Einheit", "REG_SZ", "mm"), ("Einheit", "REG_SZ", "CM"), ("MitTransparentSlider", "REG_SZ", "1 "),
-        ("Einheit", "REG_SZ", "INCH" * 25000)]],
+MM = {"Einheit": ("REG_SZ", "MM")}
+
+
+@pytest.mark.parametrize("stored, end, reads", [
+    ({}, Velmar.end, "96 Pixel"), (KEPT, Velmar.end, "1.0 Zoll"), (KEPT_MM, close_with_button, "21.2 mm"),
+    *[(dict(MM, Zoom=(kind, data)), Velmar.end, "25.4 mm") for kind, data in [
+        ("REG_BINARY", bytes(range(1, 17))), ("REG_DWORD", 0xFFFFFFF6), ("REG_DWORD", 0)]],
+    *[({name: ("REG_SZ", text)}, Velmar.end, "96 Pixel") for name, text in [
+        ("Einheit", "mm"), ("Einheit", "CM"), ("MitTransparentSlider", "1 "), ("Einheit", "INCH" * 25000)]],
 ])
-def test_settings_are_read_at_start_and_written_back(velmar, stored, end, expected):
+def test_settings_are_read_at_start_and_none_is_rewritten(velmar, stored, end, reads):
+    # What the ruler read shows in its distance, 96 pixels right of its zero edge, and its slider;
+    # whatever it read, even what it could not use, is left as it was.
     velmar.store(stored)
-    velmar.start()
+    rect = velmar.start()["rect"]
+    move_mouse(rect[0] + 96, rect[1] + 200)
+    wait_for(lambda: velmar.ask("accvalue", "Velmar")["value"], lambda value: value == f"Abstand {reads}", f"the distance in {reads}")
+    assert child(velmar.window(), ALPHA_SLIDER)["visible"] == (stored == KEPT)
+    values = velmar.prefix.reg_query(SETTINGS_KEY)
     end(velmar)
     velmar.wait_exit()
-    assert velmar.saved() == expected
+    assert {name: value for name, value in velmar.prefix.reg_query(SETTINGS_KEY).items() if name != "Fenster"} == values
 
 
 def test_runs_alone_with_windows_own_dlls_and_one_manifest(velmar):

@@ -33,9 +33,13 @@ def run(args: list, env: dict = None, quiet: bool = False, timeout: float = 300.
     return subprocess.run([str(a) for a in args], env=env, stdin=subprocess.DEVNULL, timeout=timeout, **pipes)
 
 
-def settings(slider: str = "0", unit: str = "PIX", zoom: int = 100) -> dict:
-    # The ruler's three settings as the registry holds them; the defaults without arguments.
-    return {"MitTransparentSlider": ("REG_SZ", slider), "Einheit": ("REG_SZ", unit), "Zoom": ("REG_DWORD", zoom)}
+SETTINGS = ("MitTransparentSlider", "Einheit", "Zoom")
+
+
+def settings(slider: str = None, unit: str = None, zoom: int = None) -> dict:
+    # The ruler's first three settings as the registry holds them; those not given are missing.
+    values = zip(SETTINGS, (("REG_SZ", slider), ("REG_SZ", unit), ("REG_DWORD", zoom)))
+    return {name: value for name, value in values if value[1] is not None}
 
 
 def centre(rect) -> tuple:
@@ -171,9 +175,9 @@ class Velmar:
             self.prefix.reg_import(SETTINGS_KEY, values)
 
     def saved(self) -> dict:
-        # The three settings as the registry holds them, None for each one missing.
+        # The first three settings as the registry holds them, those that are there.
         values = self.prefix.reg_query(SETTINGS_KEY) or {}
-        return {name: values.get(name) for name in settings()}
+        return {name: values[name] for name in SETTINGS if name in values}
 
     def saved_value(self, name: str):
         # One value of the settings key as (type, data), None when missing.

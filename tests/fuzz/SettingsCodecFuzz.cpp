@@ -1,25 +1,52 @@
-// Reads arbitrary stored values as the settings store would (the first byte is the value's
-// type, the rest its bytes) and aborts unless the result is usable: a text within the value,
-// up to its first NUL; a number only from a 4-byte REG_DWORD; settings the ruler can use;
-// and what is written reads back unchanged.
+// Reads arbitrary stored values as the settings store would and aborts unless the result is
+// usable: a text within its value, up to its first NUL; settings and a place the ruler can use;
+// and what is written reads back unchanged. The input holds the values one after another: a
+// byte for the type (255: the value is missing), a byte for the size, then the bytes.
 #include <cstdlib>
-#include <cstring>
 #include <string>
 
 #include "app/SettingsCodec.h"
 
+namespace {
+
+std::optional<StoredValue> Next(const std::uint8_t*& input, const std::uint8_t* end) {
+    if (end - input < 2 || input[0] == 255) return input = std::min(input + 1, end), std::nullopt;
+    const std::size_t size = std::min<std::size_t>(input[1], end - input - 2);
+    StoredValue value{input[0], {input + 2, input + 2 + size}};
+    input += 2 + size;
+    return value;
+}
+
+bool Usable(const RulerSettings& s) {
+    return s.zoom >= 1 && s.magnifierFactor >= kMinMagnifierFactor && s.magnifierFactor <= kMaxMagnifierFactor &&
+           s.unit >= UnitPixel && s.unit <= UnitLogical && s.opacity >= kMostTransparent && s.opacity <= kOpaque &&
+           s.colorFormat >= ColorFormat::Hex && s.colorFormat <= ColorFormat::Decimal;
+}
+
+}  // namespace
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* input, std::size_t size) {
-    if (size == 0) return 0;
-    const std::string text = DecodeSettingText(input[0], input + 1, size - 1);
-    const std::int32_t value = DecodeSettingInt(input[0], input + 1, size - 1);
-    const RulerSettings settings = SettingsFromStored({text, text, value, value, text});
-    const auto storedText = EncodeSettingText(text);
-    const auto storedInt = EncodeSettingInt(value);
-    if (text.size() >= size || text.find('\0') != std::string::npos || std::memcmp(text.data(), input + 1, text.size()) != 0 ||
-        (value != 0 && (input[0] != kRegDword || size != 5)) || settings.zoom < 1 || settings.magnifierFactor < kMinMagnifierFactor || settings.magnifierFactor > kMaxMagnifierFactor || settings.unit < UnitPixel ||
-        settings.unit > UnitLogical || settings.alphaSliderShown != (text == "1") ||
-        DecodeSettingText(kRegSz, storedText.data(), storedText.size()) != text ||
-        DecodeSettingInt(kRegDword, storedInt.data(), storedInt.size()) != value)
-        std::abort();
+    const std::uint8_t* at = input;
+    const std::uint8_t* end = input + size;
+    const RulerSettings settings = DecodeSettings([&](std::string_view) {
+        auto value = Next(at, end);
+        const std::string text = value ? DecodeSettingText(*value) : "";
+        if (value && (text.size() > value->bytes.size() || text.find('\0') != std::string::npos)) std::abort();
+        return value;
+    });
+    const auto written = ChangedValues(RulerSettings{}, settings);
+    const RulerSettings reread = DecodeSettings([&](std::string_view name) -> std::optional<StoredValue> {
+        for (const NamedValue& value : written) {
+            if (value.name == name) return value.value;
+        }
+        return std::nullopt;
+    });
+    if (!Usable(settings) || reread != settings || !ChangedValues(settings, settings).empty()) std::abort();
+    if (const auto value = Next(at, end)) {
+        const auto placement = DecodePlacement(*value);
+        if (placement && (placement->window.IsEmpty() || placement->dpi < 48 || placement->dpi > 960 ||
+                          DecodePlacement(EncodePlacement(*placement)) != placement))
+            std::abort();
+    }
     return 0;
 }

@@ -14,7 +14,7 @@
 namespace {
 
 PaneLayout Layout(const Rect& client, RulerUnit unit = UnitPixel, int dpi = 96) {
-    return LayoutPanes(client, dpi, MeasureReadouts(FixedMeasure(dpi), unit, dpi));
+    return LayoutPanes(client, dpi, MeasureReadouts(FixedMeasure(dpi), {unit, dpi}));
 }
 
 // The readouts' boxes are sized from the widest texts (here every character 6 pixels wide):

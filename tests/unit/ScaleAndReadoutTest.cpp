@@ -98,7 +98,7 @@ TEST(DrawScale, LogicalPixelsStandWhereTheirReadoutsSayAtEveryResolution) {
         for (int q = 0; Rescaled(q, 96, dpi) <= 1000; q += 5) {
             const int x = Rescaled(q, 96, dpi);
             expected[x] = Scaled(q % 100 == 0 ? 10 : q % 50 == 0 ? 8 : q % 10 == 0 ? 5 : 3, dpi);
-            EXPECT_EQ(DistanceText(x, UnitLogical, dpi), std::to_string(q)) << dpi;
+            EXPECT_EQ(DistanceText(x, {UnitLogical, dpi}), std::to_string(q)) << dpi;
         }
         for (auto& [x, length] : ticks) length = x <= 1000 ? length : expected[x];
         EXPECT_EQ(ticks, expected) << dpi;
@@ -129,33 +129,36 @@ TEST(DrawScale, NumbersKeepClearOfReadoutsAndCrowdedSeriesGo) {
 
 // What the readouts show, each number with its unit: pixels give absolute screen coordinates
 // and the distance from the zero edge (the left edge, or the top one on a turned ruler);
-// millimetres and inches use the resolution alone, never the zoom, and a negative offset that
-// rounds to zero keeps its sign; logical pixels round halves away from zero. The colour's
-// fourth byte is ignored; a reference colour adds the contrast.
+// millimetres are calibrated by the zoom as the scale is, inches follow the resolution alone, and
+// a negative offset that rounds to zero keeps its sign; logical pixels round halves away from
+// zero. The colour's fourth byte is ignored; a reference colour adds the contrast.
 TEST(ReadoutText, EachNumberWithItsUnit) {
     using Lines = std::vector<std::string>;
-    const struct { RulerUnit unit; Point at, origin; int dpi; bool turned; Lines position; const char* distance; } cases[] = {
-        {UnitPixel, {150, 210}, {100, 200}, 96, false, {"150 px", "210 px"}, "50 px"},
-        {UnitPixel, {150, 210}, {100, 200}, 96, true, {"150 px", "210 px"}, "10 px"},
-        {UnitPixel, {90, -5}, {100, 200}, 96, false, {"90 px", "-5 px"}, "-10 px"},
-        {UnitInch, {148, 392}, {100, 200}, 96, false, {"0.5 in", "2.0 in", "48 px"}, "0.5 in"},
-        {UnitInch, {-4, -1}, {0, 0}, 96, false, {"-0.0 in", "-0.0 in", "-4 px"}, "-0.0 in"},
-        {UnitInch, {244, 488}, {100, 200}, 144, true, {"1.0 in", "2.0 in", "144 px"}, "2.0 in"},
-        {UnitCentimetre, {100, 45}, {0, 0}, 96, false, {"26.5 mm", "11.9 mm", "100 px"}, "26.5 mm"},
-        {UnitLogical, {460, 200}, {100, 100}, 144, false, {"240 lpx", "67 lpx", "360 px"}, "240 lpx"},
-        {UnitLogical, {-3, -1}, {0, 0}, 192, false, {"-2 lpx", "-1 lpx", "-3 px"}, "-2 lpx"},
-        {UnitLogical, {3, 1}, {0, 0}, 192, true, {"2 lpx", "1 lpx", "3 px"}, "1 lpx"},
-        {UnitCentimetre, {-2147483647 - 1, 0}, {1, 0}, 96, false, {"568188381.6 mm", "0.0 mm", "2147483647 px"}, "568188381.6 mm"},
+    const struct { UnitOfMeasure unit; Point at, origin; bool turned; Lines position; const char* distance; } cases[] = {
+        {{UnitPixel, 96}, {150, 210}, {100, 200}, false, {"150 px", "210 px"}, "50 px"},
+        {{UnitPixel, 96}, {150, 210}, {100, 200}, true, {"150 px", "210 px"}, "10 px"},
+        {{UnitPixel, 96}, {90, -5}, {100, 200}, false, {"90 px", "-5 px"}, "-10 px"},
+        {{UnitInch, 96}, {148, 392}, {100, 200}, false, {"0.5 in", "2.0 in", "48 px"}, "0.5 in"},
+        {{UnitInch, 96}, {-4, -1}, {0, 0}, false, {"-0.0 in", "-0.0 in", "-4 px"}, "-0.0 in"},
+        {{UnitInch, 144}, {244, 488}, {100, 200}, true, {"1.0 in", "2.0 in", "144 px"}, "2.0 in"},
+        {{UnitCentimetre, 96}, {100, 45}, {0, 0}, false, {"26.5 mm", "11.9 mm", "100 px"}, "26.5 mm"},
+        {{UnitLogical, 144}, {460, 200}, {100, 100}, false, {"240 lpx", "67 lpx", "360 px"}, "240 lpx"},
+        {{UnitLogical, 192}, {-3, -1}, {0, 0}, false, {"-2 lpx", "-1 lpx", "-3 px"}, "-2 lpx"},
+        {{UnitLogical, 192}, {3, 1}, {0, 0}, true, {"2 lpx", "1 lpx", "3 px"}, "1 lpx"},
+        {{UnitCentimetre, 96}, {-2147483647 - 1, 0}, {1, 0}, false, {"568188381.6 mm", "0.0 mm", "2147483647 px"}, "568188381.6 mm"},
+        {{UnitCentimetre, 96, 120}, {45, 45}, {0, 0}, false, {"9.9 mm", "9.9 mm", "45 px"}, "9.9 mm"},  // on the mark numbered 1
+        {{UnitCentimetre, 96, 150}, {57, 0}, {0, 0}, false, {"10.1 mm", "0.0 mm", "57 px"}, "10.1 mm"},
+        {{UnitCentimetre, 144, 50}, {28, 0}, {0, 0}, false, {"9.9 mm", "0.0 mm", "28 px"}, "9.9 mm"},
     };
     for (const auto& c : cases) {
-        const ReadoutTexts texts = ReadoutTextsFor({c.at, c.origin, 0}, c.unit, c.dpi, c.turned, std::nullopt);
+        const ReadoutTexts texts = ReadoutTextsFor({c.at, c.origin, 0}, c.unit, c.turned, std::nullopt);
         Lines drawn;
-        for (std::size_t i = 0; i < texts.position.size(); ++i) drawn.push_back(WithUnit(texts.position[i], PositionSuffix(c.unit, i)));
+        for (std::size_t i = 0; i < texts.position.size(); ++i) drawn.push_back(WithUnit(texts.position[i], PositionSuffix(c.unit.unit, i)));
         EXPECT_EQ(drawn, c.position) << testing::PrintToString(c.at);
-        EXPECT_EQ(WithUnit(texts.distance, UnitSuffix(c.unit)), c.distance) << testing::PrintToString(c.at);
+        EXPECT_EQ(WithUnit(texts.distance, UnitSuffix(c.unit.unit)), c.distance) << testing::PrintToString(c.at);
         EXPECT_EQ(texts.contrast, "");
     }
-    const ReadoutTexts colour = ReadoutTextsFor({{0, 0}, {0, 0}, 0xAB777777}, UnitPixel, 96, false, Rgb(255, 255, 255));
+    const ReadoutTexts colour = ReadoutTextsFor({{0, 0}, {0, 0}, 0xAB777777}, {}, false, Rgb(255, 255, 255));
     EXPECT_EQ(colour.color, (std::array<std::string, 2>{"119-119-119", "77-77-77"}));
     EXPECT_EQ(colour.contrast, "4.47:1");
     EXPECT_EQ(ColorLines(0xAB804020), (std::array<std::string, 2>{"032-064-128", "20-40-80"}));  // red is the low byte
@@ -178,10 +181,10 @@ TEST(ReadoutPainter, ArrowsScaleWithTheResolution) {
 // A box is repainted exactly when its text changes, all of them at the first tick; the colour
 // box also when the contrast comes or goes. A cursor that cannot be read leaves the last one.
 TEST(CursorTracking, RepaintsExactlyTheBoxesWhoseTextChanged) {
-    const PaneLayout layout = LayoutPanes({0, 0, 640, 170}, 96, MeasureReadouts(FixedMeasure(), UnitPixel, 96));
+    const PaneLayout layout = LayoutPanes({0, 0, 640, 170}, 96, MeasureReadouts(FixedMeasure(), {}));
     const Rect distance = layout.distance.box, position = layout.position.box, colour = layout.colorWithContrast.box;
     const auto texts = [](Point at, Point origin, Color color, std::optional<Color> reference = std::nullopt) {
-        return ReadoutTextsFor({at, origin, color}, UnitPixel, 96, false, reference);
+        return ReadoutTextsFor({at, origin, color}, {}, false, reference);
     };
     using Boxes = std::vector<Rect>;
     const std::pair<ReadoutTexts, Boxes> ticks[] = {

@@ -20,6 +20,7 @@
 #include "ruler/RulerFonts.h"
 #include "ruler/RulerLayout.h"
 #include "ruler/RulerWnd.h"
+#include "ruler/ScreenCapture.h"
 #include "tests/unit/TestCanvas.h"
 
 // Every allocation fails while this is set, as when memory runs out; the failures are counted.
@@ -107,9 +108,9 @@ TEST_F(Ruler, NothingRunsIntoAnything) {
                     for (const ReadoutSubject& subject : subjects) {
                         RulerView view;
                         view.client = {0, 0, Scaled(size.x, dpi), Scaled(size.y, dpi)}, view.unit = unit, view.zoom = zoom, view.dpi = dpi;
-                        view.layout = LayoutPanes(view.client, dpi, MeasureReadouts(fonts, unit, dpi));
+                        view.layout = LayoutPanes(view.client, dpi, MeasureReadouts(fonts, {unit, dpi, zoom}));
                         view.reference = subject.color;
-                        view.texts = ReadoutTextsFor(subject, unit, dpi, size.y > size.x, view.reference);
+                        view.texts = ReadoutTextsFor(subject, {unit, dpi, zoom}, size.y > size.x, view.reference);
                         RecordingCanvas places(RecordingCanvas::kEverything, dpi, &fonts);
                         PaintRuler(places, view);
                         const std::string what = testing::PrintToString(std::make_tuple(dpi, int(unit), size, zoom, subject.cursor));
@@ -172,7 +173,7 @@ TEST_F(Ruler, FollowsANewResolution) {
     EXPECT_EQ((Rect{790 - 2 * button96.Width(), 10, 790, 10 + 2 * button96.Height()}), button);
     CRulerFonts fonts;
     fonts.Make(reinterpret_cast<HFONT>(::SendMessageW(s_window, WM_GETFONT, 0, 0)), 192);
-    const PaneLayout layout = LayoutPanes({0, 0, 800, 240}, 192, MeasureReadouts(fonts, UnitPixel, 192));
+    const PaneLayout layout = LayoutPanes({0, 0, 800, 240}, 192, MeasureReadouts(fonts, {UnitPixel, 192}));
     EXPECT_EQ(ChildRect(IDC_MAGNIFY_SLIDER), layout.magnifierSlider);
     EXPECT_EQ(ChildRect(IDC_ALPHA_SLIDER), AlphaSliderRect(192));
     for (const int slider : {IDC_MAGNIFY_SLIDER, IDC_ALPHA_SLIDER}) {  // their tips in the font made for 192 dpi
@@ -191,7 +192,7 @@ TEST_F(Ruler, FollowsANewResolution) {
     EXPECT_EQ(Shape(CursorAt({16, 15})), "64x128@31,63");
     // The close button shows its 24x26 face: black outer edge at its last pixel, grey inside its bevel.
     ::RedrawWindow(s_window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-    const CClientDC screen(nullptr);
+    const CScreenDC screen;
     EXPECT_EQ(::GetPixel(screen.GetSafeHdc(), 50 + button.left + 23, 60 + button.top + 25), RGB(0, 0, 0));
     EXPECT_EQ(::GetPixel(screen.GetSafeHdc(), 50 + button.left + 4, 60 + button.top + 4), RGB(0xC0, 0xC0, 0xC0));
     // The readouts' boxes are as high as the font made for 192 dpi needs: the frame ends there.
@@ -212,18 +213,64 @@ protected:
 };
 
 // While high contrast is on the surface takes the system's window colour, and goes back to
-// cyan at once when it is switched off.
-TEST(HighContrast, TheSurfaceFollowsTheSystemsColours) {
+// cyan at once when it is switched off; the crosshair takes the highlight colour, a held one
+// the hot-light colour.
+TEST(HighContrast, TheRulerFollowsTheSystemsColours) {
     auto* ruler = new HighContrastRuler(g_registry);
     ASSERT_TRUE(ruler->Create());
-    ::SetWindowPos(ruler->GetSafeHwnd(), nullptr, 100, 300, 489, 41, SWP_NOZORDER | SWP_NOACTIVATE);
+    HWND window = ruler->GetSafeHwnd();
+    ::SetWindowPos(window, nullptr, 100, 300, 489, 41, SWP_NOZORDER | SWP_NOACTIVATE);
     for (const bool on : {true, false}) {
         ruler->on = on;
-        ::SendMessageW(ruler->GetSafeHwnd(), on ? WM_SYSCOLORCHANGE : WM_SETTINGCHANGE, 0, 0);
-        ::RedrawWindow(ruler->GetSafeHwnd(), nullptr, nullptr, RDW_UPDATENOW);
-        EXPECT_EQ(::GetPixel(CClientDC(nullptr).GetSafeHdc(), 100 + 250, 300 + 20), on ? ::GetSysColor(COLOR_WINDOW) : RGB(0, 255, 255)) << on;
+        ::SendMessageW(window, on ? WM_SYSCOLORCHANGE : WM_SETTINGCHANGE, 0, 0);
+        ::RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW);
+        EXPECT_EQ(::GetPixel(CScreenDC().GetSafeHdc(), 100 + 250, 300 + 20), on ? ::GetSysColor(COLOR_WINDOW) : RGB(0, 255, 255)) << on;
     }
-    ::DestroyWindow(ruler->GetSafeHwnd());
+    ruler->on = true;
+    ::SendMessageW(window, WM_SYSCOLORCHANGE, 0, 0);
+    ::SetWindowPos(window, nullptr, 100, 300, 500, 200, SWP_NOZORDER | SWP_NOACTIVATE);
+    ::SetCursorPos(110, 480);  // over the ruler's own surface: the picture holds no highlight
+    const auto pixels = [&](COLORREF colour) {  // of that colour on the ruler, after a tick and a paint
+        ::SendMessageW(window, WM_TIMER, 250960, 0);
+        ::RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+        CScreenCapture shown;
+        shown.Grab({100, 300, 600, 500}, CScreenDC());
+        int count = 0;
+        for (int y = 300; y < 500; ++y)
+            for (int x = 100; x < 600; ++x) count += shown.ColorAt({x, y}) == colour;
+        return count;
+    };
+    EXPECT_GE(pixels(::GetSysColor(COLOR_HIGHLIGHT)), 20);
+    ::SendMessageW(window, WM_KEYDOWN, VK_SPACE, 0);
+    EXPECT_EQ(pixels(::GetSysColor(COLOR_HIGHLIGHT)), 0);
+    EXPECT_GE(pixels(::GetSysColor(COLOR_HOTLIGHT)), 20);
+    ::DestroyWindow(window);
+}
+
+// The four corners each show their own diagonal size cursor.
+TEST_F(Ruler, EachCornerShowsItsDiagonalCursor) {
+    ::SetWindowPos(s_window, nullptr, 50, 60, 300, 200, SWP_NOZORDER | SWP_NOACTIVATE);
+    const std::pair<Point, const wchar_t*> corners[] = {
+        {{1, 1}, IDC_SIZENWSE}, {{298, 1}, IDC_SIZENESW}, {{1, 198}, IDC_SIZENESW}, {{298, 198}, IDC_SIZENWSE}};
+    for (const auto& [at, cursor] : corners) EXPECT_EQ(CursorAt(at), ::LoadCursorW(nullptr, cursor)) << at.x << ',' << at.y;
+}
+
+// The opacity set with the transparency slider stays when the sliders are made anew for a new
+// resolution.
+TEST_F(Ruler, KeepsItsOpacityAtANewResolution) {
+    const auto set = [](int opacity) {
+        HWND slider = ::GetDlgItem(s_window, IDC_ALPHA_SLIDER);
+        ::SendMessageW(slider, TBM_SETPOS, TRUE, opacity);
+        NMHDR moved{slider, IDC_ALPHA_SLIDER, static_cast<UINT>(NM_CUSTOMDRAW)};
+        ::SendMessageW(s_window, WM_NOTIFY, IDC_ALPHA_SLIDER, reinterpret_cast<LPARAM>(&moved));
+    };
+    set(100);
+    RECT suggested{50, 60, 500, 360};
+    ::SendMessageW(s_window, WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
+    BYTE alpha = 0;
+    EXPECT_TRUE(::GetLayeredWindowAttributes(s_window, nullptr, &alpha, nullptr) && alpha == 100);
+    EXPECT_EQ(::SendMessageW(::GetDlgItem(s_window, IDC_ALPHA_SLIDER), TBM_GETPOS, 0, 0), 100);
+    set(255);
 }
 
 // While copying the screen fails (it is locked, say) the magnifier is repainted only when it
@@ -237,7 +284,12 @@ TEST(Magnifier, RepaintsOnceTheScreenCanBeCopiedAgain) {
     const struct { const MagnifierGeometry& geometry; const CDC& screen; bool repainted; } ticks[] = {
         {here, screen, true}, {here, screen, false}, {here, locked, false}, {here, locked, false}, {here, screen, true},
         {there, locked, true}, {there, locked, false}, {there, screen, true}, {there, screen, false}};
-    for (const auto& tick : ticks) EXPECT_EQ(magnifier.Tick(tick.geometry, tick.screen), tick.repainted) << &tick - ticks;
+    for (const auto& tick : ticks) {
+        EXPECT_EQ(magnifier.Tick(tick.geometry, tick.screen), tick.repainted) << &tick - ticks;
+        // After a failed copy nothing of the copy before it is shown or read.
+        EXPECT_EQ(magnifier.ColorAt({50, 50}).has_value(), &tick.screen == &screen) << &tick - ticks;
+        EXPECT_EQ(magnifier.Capture().Holds(tick.geometry.source), &tick.screen == &screen) << &tick - ticks;
+    }
 }
 
 // Points the program's imports of the function at `from` at `to` instead.

@@ -11,6 +11,7 @@
 //   velmar_probe holdclipboard <ms>  keeps the clipboard open that long, as a busy program does
 //   velmar_probe place <title> <x> <y> <w> <h>    moves and sizes the unowned window
 //   velmar_probe close <title>       posts WM_CLOSE to it, as the taskbar's "Close window" does
+//   velmar_probe minimize <title>    minimizes it, as "Show the desktop" does
 //   velmar_probe colorwindow <x> <y> <w> <h> <RRGGBB>    a topmost window of one colour
 //                                    until the process is ended
 //   velmar_probe accvalue <title>    name and value of the unowned window's client area as
@@ -214,6 +215,7 @@ int wmain(int argc, wchar_t** argv) {
         return SetWindowPos(target, nullptr, _wtoi(argv[3]), _wtoi(argv[4]), _wtoi(argv[5]), _wtoi(argv[6]),
                             SWP_NOZORDER | SWP_NOACTIVATE), std::printf("{}\n"), 0;
     if (command == L"close" && argc == 3 && target) return PostMessageW(target, WM_CLOSE, 0, 0), std::printf("{}\n"), 0;
+    if (command == L"minimize" && argc == 3 && target) return ShowWindow(target, SW_MINIMIZE), std::printf("{}\n"), 0;
     if (command == L"accvalue" && argc == 3 && target) return PrintAccessibleValue(target);
     if (command == L"winevents" && argc == 4 && target) return PrintWinEvents(target, _wtoi(argv[3]));
     if (command == L"colorwindow" && argc == 7) return ShowColorWindow(argv + 2);

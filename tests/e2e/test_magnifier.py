@@ -1,5 +1,5 @@
 """The magnifier for pixel work: its grid, Space holding the picture and the readouts, picking a pixel of the held picture, and the wheel."""
-from winebench import BACKGROUND, BLACK, CROSSHAIR, Screenshot, child, click, move_mouse, press_keys, wait_for
+from winebench import BACKGROUND, BLACK, CROSSHAIR, Screenshot, child, click, move_mouse, press_keys, wait_for, wait_for_pixel
 
 MAGNIFIER_SLIDER, WHITE, HELD = 25, (255, 255, 255), (255, 0, 0)
 
@@ -31,6 +31,9 @@ def test_grid_hold_pick_and_wheel(velmar, tmp_path):
     move_mouse(300, 650)
     wait_for(lambda: Screenshot(path).crossing(ruler, HELD), lambda at: at == (cx, cy), "the red crosshair of a hold")
     velmar.shows(path, ruler, "640 px", "120 px", "000-000-000")
+    # The screen under the picture changes: the held picture stays as it was.
+    velmar.prefix.spawn(velmar.probe, "colorwindow", 600, 100, 80, 40, "00FF00", log=tmp_path / "green.log")
+    wait_for_pixel(path, 610, 110, (0, 255, 0))
     # Pointing into the held picture picks its pixels: two blocks left of the cursor's is white.
     move_mouse(block[0] - 12, cy)
     velmar.shows(path, ruler, "638 px", "120 px", "255-255-255")

@@ -34,9 +34,11 @@ def test_grid_hold_pick_and_wheel(velmar, tmp_path):
     # The screen under the picture changes: the held picture stays as it was.
     velmar.prefix.spawn(velmar.probe, "colorwindow", 600, 100, 80, 40, "00FF00", log=tmp_path / "green.log")
     wait_for_pixel(path, 610, 110, (0, 255, 0))
+    velmar.focus()  # the new window took the keyboard
     # Pointing into the held picture picks its pixels: two blocks left of the cursor's is white.
     move_mouse(block[0] - 12, cy)
     velmar.shows(path, ruler, "638 px", "120 px", "255-255-255")
+    velmar.pin_keyboard()
     press_keys("ctrl+c")
     wait_for(lambda: velmar.ask("clipboard")["unicode"], lambda text: text == "#FFFFFF", "the picked white copied")
     move_mouse(block[0] + 20, cy)

@@ -1,7 +1,7 @@
 #include <benchmark/benchmark.h>
 
-#include "ruler/Canvas.h"
-#include "ruler/RulerPainter.h"
+#include "ruler/view/Canvas.h"
+#include "ruler/view/RulerPainter.h"
 
 namespace {
 

@@ -8,13 +8,13 @@
 #include <cstdlib>
 #include <vector>
 
-#include "platform/Display.h"
-#include "ruler/MagnifierGeometry.h"
-#include "ruler/MagnifierWatch.h"
-#include "ruler/Monitors.h"
-#include "ruler/PaneLayout.h"
-#include "ruler/RulerFonts.h"
-#include "ruler/ScreenCapture.h"
+#include "platform/system/Display.h"
+#include "ruler/magnifier/MagnifierGeometry.h"
+#include "ruler/magnifier/MagnifierWatch.h"
+#include "base/Monitors.h"
+#include "ruler/layout/PaneLayout.h"
+#include "ruler/win32/RulerFonts.h"
+#include "ruler/win32/ScreenCapture.h"
 
 namespace {
 

@@ -60,8 +60,8 @@ def Grid(width, height, value):
 
 def DrawnDpis():
     """The resolutions the images are drawn for: the list the program keeps in
-    ruler/DrawnResolutions.h, read from there so that the two never differ."""
-    header = os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', 'ruler', 'DrawnResolutions.h')
+    ruler/view/DrawnResolutions.h, read from there so that the two never differ."""
+    header = os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', 'ruler', 'view', 'DrawnResolutions.h')
     with open(header) as f:
         listed = re.search(r'kDrawnDpis\[\] = \{([0-9, ]+)\}', f.read())
     return tuple(int(dpi) for dpi in listed.group(1).split(','))

@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "app/SettingsCodec.h"
+#include "app/settings/SettingsCodec.h"
 
 namespace {
 

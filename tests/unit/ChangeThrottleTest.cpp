@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "ruler/ChangeThrottle.h"
-#include "ruler/WheelSteps.h"
+#include "base/ChangeThrottle.h"
+#include "ruler/input/WheelSteps.h"
 
 namespace {
 

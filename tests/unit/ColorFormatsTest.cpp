@@ -9,7 +9,7 @@
 #include <utility>
 #include <vector>
 
-#include "ruler/ColorFormats.h"
+#include "ruler/colour/ColorFormats.h"
 
 namespace {
 

@@ -5,10 +5,10 @@
 #include <utility>
 #include <vector>
 
-#include "ruler/CloseFaces.h"
-#include "ruler/MagnifierGeometry.h"
-#include "ruler/Monitors.h"
-#include "ruler/PaneLayout.h"
+#include "ruler/view/CloseFaces.h"
+#include "ruler/magnifier/MagnifierGeometry.h"
+#include "base/Monitors.h"
+#include "ruler/layout/PaneLayout.h"
 #include "tests/unit/TestCanvas.h"
 
 namespace {

@@ -7,13 +7,13 @@
 #include <utility>
 #include <vector>
 
-#include "ruler/CursorTracking.h"
-#include "ruler/PaneLayout.h"
-#include "ruler/DpiScale.h"
-#include "ruler/ReadoutPainter.h"
-#include "ruler/ReadoutText.h"
-#include "ruler/RulerLayout.h"
-#include "ruler/ScalePainter.h"
+#include "ruler/readouts/CursorTracking.h"
+#include "ruler/layout/PaneLayout.h"
+#include "base/DpiScale.h"
+#include "ruler/readouts/ReadoutPainter.h"
+#include "ruler/readouts/ReadoutText.h"
+#include "ruler/layout/RulerLayout.h"
+#include "ruler/scale/ScalePainter.h"
 #include "tests/unit/TestCanvas.h"
 
 namespace {

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "app/SettingsCodec.h"
+#include "app/settings/SettingsCodec.h"
 
 inline void PrintTo(const StoredPlacement& p, std::ostream* out) {
     *out << p.window.left << ' ' << p.window.top << ' ' << p.window.right << ' ' << p.window.bottom << '@' << p.dpi;

@@ -10,8 +10,8 @@
 #include <tuple>
 #include <vector>
 
-#include "ruler/Canvas.h"
-#include "ruler/DpiScale.h"
+#include "ruler/view/Canvas.h"
+#include "base/DpiScale.h"
 
 inline void PrintTo(Point p, std::ostream* out) { *out << '(' << p.x << ',' << p.y << ')'; }
 inline void PrintTo(const Rect& r, std::ostream* out) { *out << '{' << r.left << ',' << r.top << ',' << r.right << ',' << r.bottom << '}'; }

@@ -5,9 +5,9 @@
 #include <ostream>
 #include <vector>
 
-#include "ruler/Nudge.h"
-#include "ruler/RulerLayout.h"
-#include "ruler/WindowPlacement.h"
+#include "ruler/placement/Nudge.h"
+#include "ruler/layout/RulerLayout.h"
+#include "ruler/placement/WindowPlacement.h"
 
 // Readable rectangles and placements in the messages of failed expectations.
 inline void PrintTo(const Rect& r, std::ostream* out) { *out << '{' << r.left << ',' << r.top << ',' << r.right << ',' << r.bottom << '}'; }

@@ -7,9 +7,9 @@
 #include <utility>
 #include <vector>
 
-#include "app/RegistrySettings.h"
-#include "platform/Accessible.h"
-#include "ruler/RulerWnd.h"
+#include "app/win32/RegistrySettings.h"
+#include "platform/accessibility/Accessible.h"
+#include "ruler/win32/RulerWnd.h"
 #include <oleacc.h>
 #include <wrl/client.h>
 

@@ -8,19 +8,19 @@
 #include <set>
 #include <string>
 
-#include "app/RegistrySettings.h"
-#include "platform/Dialog.h"
-#include "platform/Display.h"
-#include "platform/Menu.h"
+#include "app/win32/RegistrySettings.h"
+#include "platform/window/Dialog.h"
+#include "platform/system/Display.h"
+#include "platform/window/Menu.h"
 #include "res/resource.h"
-#include "ruler/ContextMenu.h"
-#include "ruler/DpiScale.h"
-#include "ruler/Magnifier.h"
-#include "ruler/ReadoutPainter.h"
-#include "ruler/RulerFonts.h"
-#include "ruler/RulerLayout.h"
-#include "ruler/RulerWnd.h"
-#include "ruler/ScreenCapture.h"
+#include "ruler/win32/ContextMenu.h"
+#include "base/DpiScale.h"
+#include "ruler/win32/Magnifier.h"
+#include "ruler/readouts/ReadoutPainter.h"
+#include "ruler/win32/RulerFonts.h"
+#include "ruler/layout/RulerLayout.h"
+#include "ruler/win32/RulerWnd.h"
+#include "ruler/win32/ScreenCapture.h"
 #include "tests/unit/TestCanvas.h"
 
 // Every allocation fails while this is set, as when memory runs out; the failures are counted.

@@ -1,0 +1,19 @@
+#pragma once
+#include "base/DataExchange.h"
+#include "platform/system/Win32.h"
+
+// The data exchange's view of a dialog window's controls.
+class CDialogItems : public DialogItems {
+public:
+    explicit CDialogItems(HWND dialog) : m_dialog(dialog) {}
+
+    std::string ItemText(int id) const override;
+    void SetItemText(int id, std::string_view text) override;
+    bool IsRadioChecked(int id) const override;
+    void SetRadioChecked(int id, bool checked) override;
+    std::vector<int> RadioGroup(int firstId) const override;
+    void ReportInvalidWholeNumber(int id, std::string_view message) override;
+
+private:
+    HWND m_dialog;
+};

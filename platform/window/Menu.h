@@ -1,0 +1,20 @@
+#pragma once
+#include "platform/system/Win32.h"
+
+// A menu loaded from the program's resources, destroyed at the end of its life.
+class CMenu {
+public:
+    explicit CMenu(int resourceId)
+        : m_menu(::LoadMenuW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(resourceId))) {}
+    ~CMenu() {
+        if (m_menu) ::DestroyMenu(m_menu);
+    }
+    CMenu(const CMenu&) = delete;
+    CMenu& operator=(const CMenu&) = delete;
+
+    // The popup at `position`, or null when the menu or the popup is missing.
+    HMENU GetSubMenu(int position) const { return m_menu ? ::GetSubMenu(m_menu, position) : nullptr; }
+
+private:
+    HMENU m_menu;
+};

@@ -1,0 +1,99 @@
+#include "ruler/magnifier/MagnifierPainter.h"
+
+#include <algorithm>
+
+#include "base/DpiScale.h"
+#include "ruler/magnifier/MagnifierGeometry.h"
+
+namespace {
+
+constexpr Color kFrameLight = 0xFFFFFF;
+constexpr Color kFrameDark = 0x404040;
+constexpr Color kFrameMiddle = 0x808080;
+constexpr int kCrosshairArm = 10;  // at 96 dpi
+
+// True when `inner` lies wholly within `outer`.
+bool Inside(const Rect& inner, const Rect& outer) {
+    return outer.left <= inner.left && inner.right <= outer.right && outer.top <= inner.top &&
+           inner.bottom <= outer.bottom;
+}
+
+// Light on the left and top, dark outside and middle inside on the right and bottom. The
+// outer right and bottom lines lie on x = right and y = bottom.
+void DrawRaisedFrame(Canvas& canvas, const Rect& pane) {
+    const Point topLeft{pane.left, pane.top};
+    const Point topRight{pane.right, pane.top};
+    const Point bottomLeft{pane.left, pane.bottom};
+    const Point bottomRight{pane.right, pane.bottom};
+    canvas.SelectPen(kFrameLight);
+    canvas.Line(bottomLeft, topLeft);
+    canvas.Line(topLeft, topRight);
+    canvas.SelectPen(kFrameDark);
+    canvas.Line(topRight, bottomRight);
+    canvas.Line(bottomRight, bottomLeft);
+    canvas.SelectPen(kFrameMiddle);
+    const Point innerCorner{pane.right - 1, pane.bottom - 1};
+    canvas.Line({pane.right - 1, pane.top + 1}, innerCorner);
+    canvas.Line(innerCorner, {pane.left + 1, pane.bottom - 1});
+}
+
+// Two segments 20 pixels long (at 96 dpi) crossing at `centre`.
+void DrawCrosshair(Canvas& canvas, Point centre, int dpi, Color color) {
+    const int arm = Scaled(kCrosshairArm, dpi);
+    canvas.SelectPen(color);
+    canvas.Line({centre.x, centre.y - arm}, {centre.x, centre.y + arm});
+    canvas.Line({centre.x - arm, centre.y}, {centre.x + arm, centre.y});
+}
+
+// The held copy at the current factor: the pane's background where the picture now reaches
+// beyond it.
+void DrawHeldPicture(Canvas& canvas, const MagnifierGeometry& g, const Rect& held, Color background) {
+    canvas.Fill(g.image, background);
+    const Rect part = g.source.Intersection(held);
+    if (part.IsEmpty()) return;
+    const int f = g.factor;
+    const int left = g.dest.left + (part.left - g.source.left) * f;
+    const int top = g.dest.top + (part.top - g.source.top) * f;
+    canvas.StretchFromCopy({left, top, left + part.Width() * f, top + part.Height() * f}, part, g.image);
+}
+
+// A one-pixel outline just inside `block`.
+void DrawOutline(Canvas& canvas, const Rect& block, Color color) {
+    canvas.Fill({block.left, block.top, block.right, block.top + 1}, color);
+    canvas.Fill({block.left, block.bottom - 1, block.right, block.bottom}, color);
+    canvas.Fill({block.left, block.top, block.left + 1, block.bottom}, color);
+    canvas.Fill({block.right - 1, block.top, block.right, block.bottom}, color);
+}
+
+}  // namespace
+
+void DrawMagnifierPane(Canvas& canvas, const RulerView& view) {
+    const Rect pane = view.layout.magnifier;
+    if (pane.IsEmpty()) {
+        return;
+    }
+    const MagnifierGeometry& geometry = view.magnifier;
+    const Rect clip = canvas.ClipBox();
+    // The frame's right and bottom lines lie one pixel past the pane.
+    if (!Rect{pane.left, pane.top, pane.right + 1, pane.bottom + 1}.Intersects(clip)) {
+        return;
+    }
+    // The timer's repaint covers only the frame's inside: it leaves the one-pixel lines of
+    // the frame as the last larger repaint drew them.
+    if (!Inside(clip, pane.Inflated(-1, -1))) {
+        DrawRaisedFrame(canvas, pane);
+    }
+    // The picture stays inside the frame: its last blocks are cut at the image's edge. The
+    // grid alternates black and white, so it shows on any picture.
+    if (geometry.Copies() && geometry.image.Intersects(clip)) {
+        if (view.held) {
+            DrawHeldPicture(canvas, geometry, view.heldSource, view.palette.surface);
+        } else {
+            canvas.StretchFromScreen(geometry.dest, geometry.source, geometry.image);
+        }
+        for (const Rect& line : GridLines(geometry)) canvas.FillChecker(line, {geometry.image.left, geometry.image.top});
+    }
+    const Color crosshair = view.held ? view.palette.heldCrosshair : view.palette.crosshair;
+    if (!view.picked.IsEmpty()) DrawOutline(canvas, view.picked, crosshair);
+    DrawCrosshair(canvas, geometry.crosshair, view.dpi, crosshair);
+}

@@ -1,0 +1,9 @@
+#pragma once
+#include "ruler/view/Canvas.h"
+#include "ruler/view/RulerPainter.h"
+
+// The magnifier pane, drawn last: a raised frame, the screen around the cursor enlarged by
+// the view's factor (from factor 6 up with a grid), and a blue crosshair on the cursor's
+// pixel. While Space holds, the held copy with a red crosshair, and the picked block outlined.
+// Nothing when the pane is not shown or the paint cannot touch any of it.
+void DrawMagnifierPane(Canvas& canvas, const RulerView& view);

@@ -1,0 +1,11 @@
+#pragma once
+#include "base/Geometry.h"
+
+// Placing the ruler to the pixel with the arrow keys.
+enum class NudgeKey { Left, Right, Up, Down };
+
+// The window rectangle (device pixels) after an arrow key: the ruler moves by one pixel, by
+// ten with Shift. With Ctrl the key moves its right or bottom edge instead: Right and Down
+// grow it, Left and Up shrink it, but never below `minimumSize`; a ruler already smaller
+// (turned, its height now its width) only grows.
+Rect NudgedWindowRect(const Rect& window, NudgeKey key, bool shift, bool ctrl, Point minimumSize);

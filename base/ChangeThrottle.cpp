@@ -1,3 +1,4 @@
+// When a change of a shown value is announced.
 #include "base/ChangeThrottle.h"
 
 bool ChangeThrottle::Update(std::string_view value, std::uint32_t now) {

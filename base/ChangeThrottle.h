@@ -1,3 +1,4 @@
+// When a change of a shown value is announced to assistive technology.
 #pragma once
 #include <cstdint>
 #include <string>

@@ -1,3 +1,4 @@
+// Colours as the screen returns them.
 #pragma once
 #include <cstdint>
 

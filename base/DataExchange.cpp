@@ -1,3 +1,4 @@
+// The dialog data exchange: reading and writing a dialog's controls.
 #include "base/DataExchange.h"
 
 #include <limits>

@@ -1,3 +1,4 @@
+// The dialog data exchange, which binds a dialog's members to its controls.
 #pragma once
 #include <cstdint>
 #include <optional>

@@ -1,3 +1,4 @@
+// Where a dialog is first shown.
 #include "base/DialogPlacement.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// Where a dialog that its initialisation left in place is first shown.
 #pragma once
 #include "base/Geometry.h"
 

@@ -1,3 +1,4 @@
+// Bringing the 96-dpi layout to another resolution.
 #include "base/DpiScale.h"
 
 #include <cstdint>

@@ -1,3 +1,4 @@
+// Resolution scaling: lengths of the 96-dpi layout at another resolution.
 #pragma once
 
 // Every pixel number of the ruler's layout is given for 96 dots per inch, the resolution at
@@ -11,3 +12,9 @@ int Rescaled(int value, int fromDpi, int toDpi);
 
 // A length of the 96-dpi layout at `dpi`.
 inline int Scaled(int value, int dpi) { return Rescaled(value, kBaseDpi, dpi); }
+
+// The height of a font of `points` at `dpi`, negative as CreateFont takes a character height.
+inline int FontHeight(int points, int dpi) {
+    constexpr int kPointsPerInch = 72;
+    return -Rescaled(points, kPointsPerInch, dpi);
+}

@@ -1,3 +1,4 @@
+// Points and rectangles in pixels.
 #pragma once
 #include <algorithm>
 #include <cstdint>
@@ -23,6 +24,10 @@ struct Rect {
     bool IsEmpty() const { return right <= left || bottom <= top; }
     // left <= x < right and top <= y < bottom (PtInRect).
     bool Contains(Point p) const { return left <= p.x && p.x < right && top <= p.y && p.y < bottom; }
+    // `inner` lies wholly within this rectangle.
+    bool Contains(const Rect& inner) const {
+        return left <= inner.left && inner.right <= right && top <= inner.top && inner.bottom <= bottom;
+    }
     // Grown by dx, dy on every side; negative values shrink (InflateRect).
     Rect Inflated(int dx, int dy) const { return {left - dx, top - dy, right + dx, bottom + dy}; }
     bool Intersects(const Rect& o) const {

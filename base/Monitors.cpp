@@ -1,3 +1,4 @@
+// Finding the monitor under a point.
 #include "base/Monitors.h"
 
 #include <cstdint>

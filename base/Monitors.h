@@ -1,3 +1,4 @@
+// Monitor areas, their work areas and resolutions.
 #pragma once
 #include <vector>
 

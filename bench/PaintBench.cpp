@@ -1,3 +1,4 @@
+// Benchmarks of painting: drawing operations and time of a full and of a tick's repaint.
 #include <benchmark/benchmark.h>
 
 #include "ruler/view/Canvas.h"
@@ -35,10 +36,10 @@ private:
 RulerView WideRuler(const benchmark::State& state) {
     RulerView view;
     view.client = {0, 0, 1000, 200};
-    view.unit = static_cast<RulerUnit>(state.range(0));
+    view.measure.unit = static_cast<RulerUnit>(state.range(0));
     view.color = 0x00336699;
-    view.texts = ReadoutTextsFor({{640, 410}, {100, 300}, view.color}, {view.unit}, false, std::nullopt);
-    view.layout = LayoutPanes(view.client, 96, MeasureReadouts(CountingCanvas(view.client), {view.unit}));
+    view.texts = ReadoutTextsFor({{640, 410}, {100, 300}, view.color}, view.measure, false, std::nullopt);
+    view.layout = LayoutPanes(view.client, 96, MeasureReadouts(CountingCanvas(view.client), view.measure));
     view.magnifier = MagnifierGeometryFor(view.layout.magnifier, 2, {640, 410}, {0, 0, 1920, 1080}, 96);
     return view;
 }

@@ -31,7 +31,7 @@ struct Yardstick {
         const Point at = FromPOINT(cursor);
         const MagnifierGeometry geometry =
             MagnifierGeometryFor(pane, 2, at, MonitorAt(at, monitors), dpi);
-        if (geometry.Copies() && capture.Grab(geometry.source, CClientDC(nullptr)))
+        if (geometry.Copies() && capture.Grab(geometry.source, CScreenDC()))
             watch.NoteCopy(geometry.source, geometry.dest, capture.Pixels(), capture.PixelCount());
     }
 };

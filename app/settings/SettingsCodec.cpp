@@ -1,3 +1,4 @@
+// The settings and the place as registry values: writing them, and reading any value safely.
 #include "app/settings/SettingsCodec.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// How the settings and the place are kept as registry values.
 #pragma once
 // How the ruler's settings and its place are kept as registry values, and how a stored value of
 // any type, size or content is read back safely.

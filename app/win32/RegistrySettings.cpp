@@ -1,3 +1,4 @@
+// The ruler's settings store in the registry.
 #include "app/win32/RegistrySettings.h"
 
 #include "app/settings/SettingsCodec.h"

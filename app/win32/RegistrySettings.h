@@ -1,3 +1,4 @@
+// The ruler's settings store in the registry.
 #pragma once
 #include "ruler/settings/RulerSettings.h"
 

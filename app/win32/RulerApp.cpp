@@ -1,3 +1,4 @@
+// The application: it makes the one ruler window.
 #include "app/win32/RulerApp.h"
 
 #include "ruler/win32/RulerWnd.h"

@@ -1,3 +1,4 @@
+// The application object.
 #pragma once
 #include "app/win32/RegistrySettings.h"
 #include "platform/window/WinApp.h"

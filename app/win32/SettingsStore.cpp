@@ -1,3 +1,4 @@
+// Reading and writing one value of the program's registry key.
 #include "app/win32/SettingsStore.h"
 
 #include <string>

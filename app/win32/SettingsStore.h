@@ -1,3 +1,4 @@
+// Reading and writing one value of the program's registry key.
 #pragma once
 // The program's settings in the registry: HKEY_CURRENT_USER\Software\zp-r\Velmar\<section>.
 #include <optional>

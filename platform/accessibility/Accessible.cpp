@@ -1,3 +1,4 @@
+// A window's client area for Active Accessibility: the object, its value and its change events.
 #include "platform/accessibility/Accessible.h"
 
 #include <oleacc.h>

@@ -1,3 +1,4 @@
+// What a window tells assistive technology through Active Accessibility.
 #pragma once
 #include <cstdint>
 #include <functional>

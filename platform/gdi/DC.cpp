@@ -1,3 +1,4 @@
+// Device contexts: memory, paint and screen.
 #include "platform/gdi/DC.h"
 
 #include "platform/gdi/ResourceException.h"
@@ -43,16 +44,5 @@ CPaintDC::CPaintDC(HWND window) : m_window(window) {
 
 CPaintDC::~CPaintDC() {
     ::EndPaint(m_window, &m_paint);
-    Forget();
-}
-
-CClientDC::CClientDC(HWND window) : m_window(window) {
-    HDC dc = ::GetDC(window);
-    if (!dc) throw CResourceException();
-    Share(dc, dc, false);
-}
-
-CClientDC::~CClientDC() {
-    ::ReleaseDC(m_window, m_hDC);
     Forget();
 }

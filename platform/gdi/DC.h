@@ -1,3 +1,4 @@
+// Device contexts: memory, paint and screen.
 #pragma once
 #include <string_view>
 
@@ -50,7 +51,8 @@ private:
     PAINTSTRUCT m_paint{};
 };
 
-// The context of the whole screen, or none when the system refuses it: then copying from it fails.
+// The context of the whole screen, or none when the system refuses it: then drawing from it
+// fails and reading a pixel gives CLR_INVALID. The one way the program reaches the screen.
 class CScreenDC : public CDC {
 public:
     CScreenDC() {
@@ -61,15 +63,4 @@ public:
         if (m_hDC) ::ReleaseDC(nullptr, m_hDC);
         Forget();
     }
-};
-
-// The context of a window's client area, or of the whole screen for no window.
-class CClientDC : public CDC {
-public:
-    // Throws CResourceException when the system refuses the context.
-    explicit CClientDC(HWND window);
-    ~CClientDC() override;
-
-private:
-    HWND m_window;
 };

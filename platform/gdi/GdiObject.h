@@ -1,3 +1,4 @@
+// Owned GDI objects (fonts, bitmaps, pens, brushes) and scoped selections.
 #pragma once
 #include <utility>
 

@@ -1,3 +1,4 @@
+// The exception raised when the system refuses a drawing resource.
 #pragma once
 #include <exception>
 

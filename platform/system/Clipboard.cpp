@@ -1,3 +1,4 @@
+// Putting a text on the clipboard.
 #include "platform/system/Clipboard.h"
 
 namespace {

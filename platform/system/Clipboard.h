@@ -1,3 +1,4 @@
+// Putting a text on the clipboard.
 #pragma once
 #include <string_view>
 

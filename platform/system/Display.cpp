@@ -1,8 +1,10 @@
+// The monitors and resolutions of the display, as the system reports them.
 #include "platform/system/Display.h"
 
 #include <array>
 #include <cstddef>
 
+#include "platform/gdi/DC.h"
 #include "platform/system/SystemLibraries.h"
 #include "base/DpiScale.h"
 
@@ -24,9 +26,8 @@ BOOL CALLBACK AddMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM found) noexcept {
 
 // The system's resolution, which a program that is not per-monitor aware sees everywhere.
 int SystemDpi() {
-    HDC screen = ::GetDC(nullptr);
-    const int dpi = screen ? ::GetDeviceCaps(screen, LOGPIXELSX) : 0;
-    if (screen) ::ReleaseDC(nullptr, screen);
+    const CScreenDC screen;
+    const int dpi = screen.GetSafeHdc() ? screen.GetDeviceCaps(LOGPIXELSX) : 0;
     return dpi > 0 ? dpi : kBaseDpi;
 }
 

@@ -1,3 +1,4 @@
+// The monitors and resolutions of the display, as the system reports them.
 #pragma once
 #include <vector>
 

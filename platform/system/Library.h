@@ -1,3 +1,4 @@
+// A loaded system library and the functions looked up in it.
 #pragma once
 #include <utility>
 

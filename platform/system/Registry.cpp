@@ -1,3 +1,4 @@
+// Registry keys and values.
 #include "platform/system/Registry.h"
 
 CRegKey::~CRegKey() {

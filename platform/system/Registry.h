@@ -1,3 +1,4 @@
+// Registry keys and values.
 #pragma once
 #include <cstddef>
 #include <cstdint>

@@ -1,3 +1,4 @@
+// The system libraries the program looks newer functions up in.
 #include "platform/system/SystemLibraries.h"
 
 const CLibrary& User32() {

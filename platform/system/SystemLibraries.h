@@ -1,3 +1,4 @@
+// The system libraries the program looks newer functions up in.
 #pragma once
 #include "platform/system/Library.h"
 

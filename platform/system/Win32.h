@@ -1,3 +1,4 @@
+// The one include of <windows.h>, and conversions to and from the program's own types.
 #pragma once
 // The one place that includes <windows.h>, with the settings every Win32 file shares, and
 // the conversions between the system's rectangles and the program's own.

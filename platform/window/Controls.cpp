@@ -1,3 +1,4 @@
+// Controls: the owner-drawn bitmap button, trackbars, up-down controls.
 #include "platform/window/Controls.h"
 
 namespace {

@@ -1,3 +1,4 @@
+// Controls: the owner-drawn bitmap button, trackbars, up-down controls.
 #pragma once
 #include "platform/gdi/GdiObject.h"
 #include "platform/window/Wnd.h"

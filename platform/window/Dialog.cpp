@@ -1,3 +1,4 @@
+// Modeless and modal dialogs made from templates, and their message dispatch.
 #include "platform/window/Dialog.h"
 
 #include <exception>

@@ -1,3 +1,4 @@
+// Modeless and modal dialogs made from templates.
 #pragma once
 #include "platform/window/Wnd.h"
 

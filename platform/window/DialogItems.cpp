@@ -1,3 +1,4 @@
+// A dialog window's controls as the data exchange sees them.
 #include "platform/window/DialogItems.h"
 
 #include <string>

@@ -1,3 +1,4 @@
+// A dialog window's controls as the data exchange sees them.
 #pragma once
 #include "base/DataExchange.h"
 #include "platform/system/Win32.h"

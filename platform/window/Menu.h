@@ -1,3 +1,4 @@
+// A menu loaded from the program's resources.
 #pragma once
 #include "platform/system/Win32.h"
 

@@ -1,3 +1,4 @@
+// The entry point and the message loop.
 #include "platform/window/WinApp.h"
 
 #include "platform/accessibility/Accessible.h"

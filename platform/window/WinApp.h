@@ -1,3 +1,4 @@
+// The application object and its message loop.
 #pragma once
 #include "platform/window/Wnd.h"
 

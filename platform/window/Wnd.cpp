@@ -1,3 +1,4 @@
+// Window handles and the operations the program uses on them.
 #include "platform/window/Wnd.h"
 
 Rect CWnd::GetWindowRect() const {

@@ -1,3 +1,4 @@
+// Window handles and the operations the program uses on them.
 #pragma once
 #include "platform/system/Win32.h"
 
@@ -14,6 +15,7 @@ public:
 
     HWND GetSafeHwnd() const { return m_hWnd; }
     bool IsWindow() const { return m_hWnd && ::IsWindow(m_hWnd); }
+    bool IsIconic() const { return m_hWnd && ::IsIconic(m_hWnd); }
 
     Rect GetWindowRect() const;
     Rect GetClientRect() const;

@@ -1,3 +1,4 @@
+// Colour texts for the clipboard, and the contrast of two colours.
 #include "ruler/colour/ColorFormats.h"
 
 #include <algorithm>

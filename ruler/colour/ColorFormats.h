@@ -1,3 +1,4 @@
+// Colour texts for the clipboard, and the contrast of two colours.
 #pragma once
 #include <string>
 

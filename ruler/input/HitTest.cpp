@@ -1,3 +1,4 @@
+// The zones of the ruler's surface under the mouse.
 #include "ruler/input/HitTest.h"
 
 #include "base/DpiScale.h"

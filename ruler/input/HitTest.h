@@ -1,3 +1,4 @@
+// The zones of the ruler's surface, their cursors and what a press in them does.
 #pragma once
 #include <cstdint>
 

@@ -1,3 +1,4 @@
+// What a key does while the ruler has the keyboard.
 #pragma once
 #include <optional>
 

@@ -1,3 +1,4 @@
+// The context menu's rules: its check marks and what its commands do.
 #include "ruler/input/MenuMarks.h"
 
 #include <array>
@@ -76,11 +77,7 @@ MenuFollowUp ApplyMenuCommand(RulerSettings& settings, int command) {
         settings.colorFormat = static_cast<ColorFormat>(*format);
         return MenuFollowUp::None;
     }
-    if (command == ID_TRANSPARENT) {
-        settings.alphaSliderShown = !settings.alphaSliderShown;
-        return settings.alphaSliderShown ? MenuFollowUp::ShowAlphaSlider
-                                         : MenuFollowUp::HideAlphaSlider;
-    }
+    if (command == ID_TRANSPARENT) settings.alphaSliderShown = !settings.alphaSliderShown;
     if (command == ID_ZOOM_OTHER) return MenuFollowUp::RunZoomDialog;
     return MenuFollowUp::None;
 }

@@ -1,3 +1,4 @@
+// The context menu's rules: its check marks and what its commands do.
 #pragma once
 #include <cstdint>
 #include <vector>
@@ -17,8 +18,6 @@ bool ZoomMenuEnabled(RulerUnit unit);
 // What the window must still do after a command changed the settings.
 enum class MenuFollowUp {
     None,
-    ShowAlphaSlider,
-    HideAlphaSlider,
     RunZoomDialog,  // then ApplyZoomDialogResult
 };
 

@@ -1,3 +1,4 @@
+// Whole notches from the mouse wheel's deltas.
 #pragma once
 
 // Turns the wheel's deltas into whole notches: 120 units each, the rest kept for the next

@@ -1,3 +1,4 @@
+// Where the readouts, the magnifier and the controls go on a ruler of any size.
 #include "ruler/layout/PaneLayout.h"
 
 #include <algorithm>
@@ -38,10 +39,7 @@ TextBox Framed(Point text, int width, std::size_t lines, const PaneLayout& layou
             text};
 }
 
-bool Inside(const Rect& box, const Rect& client) {
-    return !box.IsEmpty() && client.left <= box.left && box.right <= client.right && client.top <= box.top &&
-           box.bottom <= client.bottom;
-}
+bool Inside(const Rect& box, const Rect& client) { return !box.IsEmpty() && client.Contains(box); }
 
 TextBox ShownInside(const TextBox& box, const Rect& client) { return Inside(box.box, client) ? box : TextBox{}; }
 
@@ -105,7 +103,6 @@ ReadoutWidths MeasureReadouts(const TextMeasure& measure, const UnitOfMeasure& u
     widths.positionLines = lines.size();
     const auto color = ColorLines(0);
     widths.color = std::max(WidestWidth(measure, color[0], kDigits), WidestWidth(measure, color[1], kHexDigits));
-    widths.contrast = WidestWidth(measure, "21.00:1", kDigits);
     widths.lineHeight = measure.TextHeight();
     return widths;
 }
@@ -121,6 +118,13 @@ PaneLayout LayoutPanes(const Rect& client, int dpi, const ReadoutWidths& widths)
     // The tall panes need a ruler more than 83 pixels high.
     if (height > Scaled(83, dpi)) PlaceTallPanes(layout, client, widths);
     return layout;
+}
+
+Rect AlphaSliderRect(int dpi) { return {Scaled(10, dpi), Scaled(10, dpi), Scaled(80, dpi), Scaled(25, dpi)}; }
+
+Point CloseButtonOrigin(int windowWidth, int buttonWidth, int dpi) {
+    const int inset = Scaled(5, dpi);
+    return {ClampToInt(std::int64_t{windowWidth} - buttonWidth - inset), inset};
 }
 
 Rect PaneLayout::MagnifierInterior() const {

@@ -1,3 +1,4 @@
+// Where the readouts, the magnifier and the controls go on a ruler of any size.
 #pragma once
 #include <cstddef>
 
@@ -17,12 +18,11 @@ struct ReadoutWidths {
     int position = 0;             // the widest of the position lines
     std::size_t positionLines = 0;
     int color = 0;                // the wider of the colour lines
-    int contrast = 0;
     int lineHeight = 0;
 
     friend bool operator==(const ReadoutWidths& a, const ReadoutWidths& b) {
         return a.distance == b.distance && a.position == b.position && a.positionLines == b.positionLines &&
-               a.color == b.color && a.contrast == b.contrast && a.lineHeight == b.lineHeight;
+               a.color == b.color && a.lineHeight == b.lineHeight;
     }
     friend bool operator!=(const ReadoutWidths& a, const ReadoutWidths& b) { return !(a == b); }
 };
@@ -60,6 +60,13 @@ struct PaneLayout {
 // The layout of a ruler whose client rectangle is `client`, at `dpi`, for readouts of
 // `widths`. A ruler higher than wide (turned) measures its distance from the top edge.
 PaneLayout LayoutPanes(const Rect& client, int dpi, const ReadoutWidths& widths);
+
+// The transparency slider near the top-left corner; it never moves with the ruler's size.
+Rect AlphaSliderRect(int dpi);
+
+// Client position of the close button: its right edge 5 pixels (at 96 dpi) from the window's
+// right edge, as far below the top.
+Point CloseButtonOrigin(int windowWidth, int buttonWidth, int dpi);
 
 // The distance box drawn for a text `width` pixels wide: the box itself, or on a narrow
 // turned ruler a box as wide as the text, centred in the room; empty when it does not fit.

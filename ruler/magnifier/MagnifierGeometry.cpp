@@ -1,3 +1,4 @@
+// Where the magnifier copies from and to.
 #include "ruler/magnifier/MagnifierGeometry.h"
 
 #include <algorithm>

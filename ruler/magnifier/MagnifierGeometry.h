@@ -1,3 +1,4 @@
+// Where the magnifier copies from and to, and which screen pixel a point of its picture shows.
 #pragma once
 #include <optional>
 #include <vector>

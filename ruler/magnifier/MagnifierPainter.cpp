@@ -1,3 +1,4 @@
+// Painting the magnifier: frame, picture, grid and crosshair.
 #include "ruler/magnifier/MagnifierPainter.h"
 
 #include <algorithm>
@@ -11,12 +12,6 @@ constexpr Color kFrameLight = 0xFFFFFF;
 constexpr Color kFrameDark = 0x404040;
 constexpr Color kFrameMiddle = 0x808080;
 constexpr int kCrosshairArm = 10;  // at 96 dpi
-
-// True when `inner` lies wholly within `outer`.
-bool Inside(const Rect& inner, const Rect& outer) {
-    return outer.left <= inner.left && inner.right <= outer.right && outer.top <= inner.top &&
-           inner.bottom <= outer.bottom;
-}
 
 // Light on the left and top, dark outside and middle inside on the right and bottom. The
 // outer right and bottom lines lie on x = right and y = bottom.
@@ -80,7 +75,7 @@ void DrawMagnifierPane(Canvas& canvas, const RulerView& view) {
     }
     // The timer's repaint covers only the frame's inside: it leaves the one-pixel lines of
     // the frame as the last larger repaint drew them.
-    if (!Inside(clip, pane.Inflated(-1, -1))) {
+    if (!pane.Inflated(-1, -1).Contains(clip)) {
         DrawRaisedFrame(canvas, pane);
     }
     // The picture stays inside the frame: its last blocks are cut at the image's edge. The
@@ -95,5 +90,5 @@ void DrawMagnifierPane(Canvas& canvas, const RulerView& view) {
     }
     const Color crosshair = view.held ? view.palette.heldCrosshair : view.palette.crosshair;
     if (!view.picked.IsEmpty()) DrawOutline(canvas, view.picked, crosshair);
-    DrawCrosshair(canvas, geometry.crosshair, view.dpi, crosshair);
+    DrawCrosshair(canvas, geometry.crosshair, view.measure.dpi, crosshair);
 }

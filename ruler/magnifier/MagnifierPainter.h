@@ -1,3 +1,4 @@
+// Painting the magnifier.
 #pragma once
 #include "ruler/view/Canvas.h"
 #include "ruler/view/RulerPainter.h"

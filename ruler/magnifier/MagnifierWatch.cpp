@@ -1,3 +1,4 @@
+// Whether the magnifier's picture changed since the last tick.
 #include "ruler/magnifier/MagnifierWatch.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// Whether the magnifier's picture changed since the last tick.
 #pragma once
 #include <cstddef>
 #include <cstdint>

@@ -1,3 +1,4 @@
+// Moving and sizing the ruler with the arrow keys.
 #include "ruler/placement/Nudge.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// Moving and sizing the ruler with the arrow keys.
 #pragma once
 #include "base/Geometry.h"
 

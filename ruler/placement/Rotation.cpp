@@ -1,3 +1,4 @@
+// Turning the ruler about a point.
 #include "ruler/placement/Rotation.h"
 
 #include <cstdint>

@@ -1,3 +1,4 @@
+// Turning the ruler by 90 degrees about a point.
 #pragma once
 #include "base/Geometry.h"
 

@@ -1,3 +1,4 @@
+// Where the ruler starts, and how far the arrow keys may take it.
 #include "ruler/placement/WindowPlacement.h"
 
 #include <algorithm>
@@ -6,7 +7,6 @@
 #include <cstdlib>
 
 #include "base/DpiScale.h"
-#include "ruler/layout/RulerLayout.h"
 
 namespace {
 
@@ -16,10 +16,6 @@ std::int64_t Height(const Rect& r) { return std::int64_t{r.bottom} - r.top; }
 
 // What must stay on the work areas of a ruler at `dpi`.
 Point Piece(int dpi) { return {Scaled(40, dpi), Scaled(20, dpi)}; }
-
-bool Holds(const Rect& outer, const Rect& inner) {
-    return outer.left <= inner.left && inner.right <= outer.right && outer.top <= inner.top && inner.bottom <= outer.bottom;
-}
 
 // Whether the work areas together cover `spot`: each cell between their edges within it lies
 // in one of them.
@@ -36,7 +32,7 @@ bool Covered(const Rect& spot, const std::vector<Rect>& areas) {
     for (std::size_t i = 0; i + 1 < xs.size(); ++i) {
         for (std::size_t j = 0; j + 1 < ys.size(); ++j) {
             const Rect cell{xs[i], ys[j], xs[i + 1], ys[j + 1]};
-            if (std::none_of(areas.begin(), areas.end(), [&](const Rect& a) { return Holds(a, cell); })) return false;
+            if (std::none_of(areas.begin(), areas.end(), [&](const Rect& a) { return a.Contains(cell); })) return false;
         }
     }
     return true;
@@ -107,6 +103,8 @@ Rect At(std::int64_t left, std::int64_t top, Point size) {
 }
 
 }  // namespace
+
+Point MinimumTrackSize(int dpi) { return {Scaled(45, dpi), Scaled(40, dpi)}; }
 
 Rect RestoredWindowRect(const StoredPlacement& stored, const PlacementScreen& screen) {
     const Point size = CutTo(HeldSize(stored.window, stored.dpi, screen.targetDpi), screen.virtualScreen);

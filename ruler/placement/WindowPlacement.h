@@ -1,3 +1,4 @@
+// Where the ruler starts, and how far the arrow keys may take it.
 #pragma once
 #include <optional>
 #include <vector>
@@ -18,6 +19,9 @@ struct StoredPlacement {
     friend bool operator==(const StoredPlacement& a, const StoredPlacement& b) { return a.window == b.window && a.dpi == b.dpi; }
     friend bool operator!=(const StoredPlacement& a, const StoredPlacement& b) { return !(a == b); }
 };
+
+// The smallest size to which the user can drag the ruler, at the window's resolution `dpi`.
+Point MinimumTrackSize(int dpi);
 
 // The screen the ruler starts on, in virtual-screen pixels.
 struct PlacementScreen {

@@ -1,3 +1,4 @@
+// The readouts in words, for assistive technology.
 #include "ruler/readouts/AccessibleText.h"
 
 #include <cstdio>
@@ -25,16 +26,20 @@ void Append(std::string& value, std::string_view part) {
 
 }  // namespace
 
-std::string AccessibleValue(const ReadoutTexts& texts, RulerUnit unit, Color color, const ShownReadouts& shown) {
-    const std::string words(UnitWords(unit));
+std::string AccessibleValue(const RulerView& view, const TextMeasure& measure) {
+    const ReadoutTexts& texts = view.texts;
+    const PaneLayout& layout = view.layout;
+    const std::string words(UnitWords(view.measure.unit));
+    const std::string distance = WithUnit(texts.distance, UnitSuffix(view.measure.unit));
     std::string value;
-    if (shown.distance) Append(value, "Abstand " + texts.distance + " " + words);
-    if (shown.position && texts.position.size() >= 2) {
+    if (!DistanceBox(layout, measure.TextWidth(distance)).box.IsEmpty()) Append(value, "Abstand " + texts.distance + " " + words);
+    if (!layout.position.box.IsEmpty() && texts.position.size() >= 2) {
         std::string position = "Position " + texts.position[0] + ", " + texts.position[1] + " " + words;
         if (texts.position.size() > 2) position += " (" + texts.position[2] + " Pixel)";
         Append(value, position);
     }
-    if (shown.color) Append(value, "Farbe " + ColorText(color, ColorFormat::Hex) + " (" + ColorText(color, ColorFormat::Decimal) + ")");
-    if (shown.contrast && !texts.contrast.empty()) Append(value, "Kontrast " + texts.contrast);
+    const Color color = view.color;
+    if (!layout.color.box.IsEmpty()) Append(value, "Farbe " + ColorText(color, ColorFormat::Hex) + " (" + ColorText(color, ColorFormat::Decimal) + ")");
+    if (view.reference && !layout.colorWithContrast.box.IsEmpty() && !texts.contrast.empty()) Append(value, "Kontrast " + texts.contrast);
     return value;
 }

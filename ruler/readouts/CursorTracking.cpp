@@ -1,3 +1,4 @@
+// Which readouts a tick repaints.
 #include "ruler/readouts/CursorTracking.h"
 
 bool CursorTracker::OnCursor(std::optional<Point> cursor) {

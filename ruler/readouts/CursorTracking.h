@@ -1,3 +1,4 @@
+// The last cursor and colour seen, and which readouts a change repaints.
 #pragma once
 #include <optional>
 #include <vector>

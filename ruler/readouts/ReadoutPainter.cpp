@@ -1,3 +1,4 @@
+// Painting the readouts in their framed boxes.
 #include "ruler/readouts/ReadoutPainter.h"
 
 #include <cstddef>
@@ -17,7 +18,7 @@ void DrawBox(Canvas& canvas, const Rect& box, const Palette& palette) {
     canvas.Fill(box.Inflated(-1, -1), palette.box);
 }
 
-std::string DistanceShown(const RulerView& view) { return WithUnit(view.texts.distance, UnitSuffix(view.unit)); }
+std::string DistanceShown(const RulerView& view) { return WithUnit(view.texts.distance, UnitSuffix(view.measure.unit)); }
 
 // The colour box, grown by the contrast's line while there is a reference.
 const TextBox& ColorBox(const RulerView& view) {
@@ -48,11 +49,11 @@ void DrawPositionPane(Canvas& canvas, const RulerView& view) {
     const int lineHeight = canvas.TextHeight();
     for (const bool vertical : {false, true}) {
         const Point origin{layout.position.text.x, layout.position.text.y + (vertical ? layout.lineSpacing : 0)};
-        for (const auto& [from, to] : ArrowStrokes(origin, vertical, lineHeight, view.dpi)) canvas.Line(from, to);
+        for (const auto& [from, to] : ArrowStrokes(origin, vertical, lineHeight, view.measure.dpi)) canvas.Line(from, to);
     }
     for (std::size_t i = 0; i < view.texts.position.size(); ++i) {
         const Point at{layout.positionLines.x, layout.positionLines.y + static_cast<int>(i) * layout.lineSpacing};
-        canvas.TextAt(at, WithUnit(view.texts.position[i], PositionSuffix(view.unit, i)));
+        canvas.TextAt(at, WithUnit(view.texts.position[i], PositionSuffix(view.measure.unit, i)));
     }
 }
 

@@ -1,3 +1,4 @@
+// Painting the readouts in their framed boxes.
 #pragma once
 #include <utility>
 #include <vector>

@@ -1,3 +1,4 @@
+// The readouts' numbers in each unit.
 #include "ruler/readouts/ReadoutText.h"
 
 #include <cstdint>

@@ -1,3 +1,4 @@
+// The readouts' numbers in each unit, and their units.
 #pragma once
 #include <array>
 #include <optional>

@@ -1,3 +1,4 @@
+// Drawing the scale's ticks and numbers along the four edges.
 #include "ruler/scale/ScalePainter.h"
 
 #include <algorithm>
@@ -67,12 +68,11 @@ struct Run {
     std::vector<Rect> placedAcross;  // numbers along the top and bottom that lie by the sides' columns
     std::vector<Rect> sideColumns;   // where the numbers of the left and right edges stand
 
-    // Line from x, top down to bottom (excluded), when it reaches into the clip box.
-    void VerticalLine(int x, int top, int bottom) const {
-        if (Touches({x, top, x + 1, bottom}, clip)) canvas.Line({x, top}, {x, bottom});
-    }
-    void HorizontalLine(int y, int left, int right) const {
-        if (Touches({left, y, right, y + 1}, clip)) canvas.Line({left, y}, {right, y});
+    // A tick at `along` from `from` to `to` (excluded) across the edge, on the top and bottom
+    // (`across`) or on the sides, when it reaches into the clip box.
+    void Tick(bool across, int along, int from, int to) const {
+        const Rect line = across ? Rect{along, from, along + 1, to} : Rect{from, along, to, along + 1};
+        if (Touches(line, clip)) canvas.Line({line.left, line.top}, across ? Point{along, to} : Point{to, along});
     }
 
     // Centimetres count whole centimetres, not the millimetres of q.
@@ -138,36 +138,10 @@ int WidestNumber(const Run& run, int extent, double pixelsPerUnit) {
     return run.canvas.TextWidth(run.NumberText(lastQ));
 }
 
-// Ticks down from the top and up from the bottom, starting at 0.
-void DrawAcross(Run& run, const Rect& a, double pixelsPerUnit) {
-    const int extent = a.right - a.left;
-    const Boxes& b = run.boxes;
-    if (extent <= b.minAcross) return;
-    const int len = run.tickLength;
-    const int middle = a.top + (a.bottom - a.top) / 2;
-    const bool twoRows = a.bottom - a.top > b.twoRows;
-    const bool numbers = run.series.numbers;
-    // The numbers' run goes to the far edge, so the sides see every number by their columns.
-    const double farEdge = numbers ? a.right : std::min(a.right, run.clip.right);
-    const int every = numbers ? Every(std::floor(run.series.step * pixelsPerUnit), WidestNumber(run, extent, pixelsPerUnit), run.room.gap) : 1;
-    int marks = 0;
-    // q accumulates by addition; a product k * step rounds differently and moves some marks.
-    for (double q = 0.0; extent > q && marks < kMaxMarksPerRun; q += run.series.step, ++marks) {
-        const double position = MarkOffset(q, pixelsPerUnit, run.metrics);
-        if (IsPast(run, position, farEdge)) break;
-        const int x = static_cast<int>(position);
-        run.VerticalLine(x, a.bottom - len, a.bottom);
-        run.VerticalLine(x, a.top, a.top + len);
-        if (!numbers || marks % every != 0) continue;
-        const int left = x - b.half;
-        const int right = x + b.half;
-        if (twoRows) {
-            run.Numbers(q, {left, a.top + len, right, a.top + len + b.depth},
-                        {left, a.bottom - len - b.depth, right, a.bottom - len}, true);
-        } else {
-            run.Numbers(q, {left, middle - b.centredHalf, right, middle + b.centredHalf}, {}, true);
-        }
-    }
+// A rectangle given by its extent along an edge and across it: along the top and bottom
+// (`across`) the x extent is along, else the y extent.
+Rect Oriented(bool across, int alongFrom, int acrossFrom, int alongTo, int acrossTo) {
+    return across ? Rect{alongFrom, acrossFrom, alongTo, acrossTo} : Rect{acrossFrom, alongFrom, acrossTo, alongTo};
 }
 
 // Where the numbers of the left and right edges stand, across.
@@ -180,34 +154,41 @@ std::vector<Rect> SideColumns(const Run& run, const Rect& a) {
     return {{middle - b.centredHalf, a.top, middle + b.centredHalf, a.bottom}};
 }
 
-// Ticks in from the left and right, starting at the first step: 0 is the top's business.
-void DrawDown(Run& run, const Rect& a, double pixelsPerUnit) {
-    const int extent = a.bottom - a.top;
+// One pair of opposite edges: ticks down from the top and up from the bottom (`across`),
+// starting at 0, or in from the left and right, starting at the first step (0 is the top's).
+void DrawEdges(Run& run, const Rect& a, double pixelsPerUnit, bool across) {
     const Boxes& b = run.boxes;
-    if (extent <= b.minDown) return;
+    const int start = across ? a.left : a.top, end = across ? a.right : a.bottom;
+    const int near = across ? a.top : a.left, far = across ? a.bottom : a.right;
+    const int extent = end - start;
+    if (extent <= (across ? b.minAcross : b.minDown)) return;
     const int len = run.tickLength;
-    const int middle = a.left + (a.right - a.left) / 2;
-    const bool twoColumns = a.right - a.left > b.twoRows;
-    const double farEdge = std::min(a.bottom, run.clip.bottom);
-    const int every = Every(std::floor(run.series.step * pixelsPerUnit), run.canvas.TextHeight(), run.room.gap);
-    int marks = 0;
-    // Starting at q = step, the loop condition also demands an extent above the step.
-    for (double q = run.series.step; extent > q && marks < kMaxMarksPerRun;
-         q += run.series.step, ++marks) {
+    const int middle = near + (far - near) / 2;
+    const bool twoRows = far - near > b.twoRows;
+    const bool numbers = run.series.numbers;
+    // The numbers along the top and bottom go to the far edge, so the sides see every number by
+    // their columns.
+    const double farEdge = numbers && across ? end : std::min(end, across ? run.clip.right : run.clip.bottom);
+    const int size = across ? (numbers ? WidestNumber(run, extent, pixelsPerUnit) : 0) : run.canvas.TextHeight();
+    const int every = numbers ? Every(std::floor(run.series.step * pixelsPerUnit), size, run.room.gap) : 1;
+    // Across the sides a number's box is wider, and the far one reaches to the edge itself, so
+    // its number sits nearer the edge.
+    const int depth = across ? b.depth : b.width;
+    const int farBoxEnd = across ? far - len : far;
+    // q accumulates by addition; a product k * step rounds differently and moves some marks.
+    int k = across ? 0 : 1;  // steps from the zero edge
+    for (double q = k * run.series.step; extent > q && k < kMaxMarksPerRun; q += run.series.step, ++k) {
         const double position = MarkOffset(q, pixelsPerUnit, run.metrics);
         if (IsPast(run, position, farEdge)) break;
-        const int y = static_cast<int>(position);
-        run.HorizontalLine(y, a.left, a.left + len);
-        run.HorizontalLine(y, a.right - len, a.right);
-        if (!run.series.numbers || (marks + 1) % every != 0) continue;
-        const int top = y - b.half;
-        const int bottom = y + b.half;
-        if (twoColumns) {
-            // The right box reaches to the edge itself, so its number sits nearer the edge.
-            run.Numbers(q, {a.left + len, top, a.left + len + b.width, bottom},
-                        {a.right - len - b.width, top, a.right, bottom}, false);
+        const int at = static_cast<int>(position);
+        run.Tick(across, at, near, near + len);
+        run.Tick(across, at, far - len, far);
+        if (!numbers || k % every != 0) continue;
+        if (twoRows) {
+            run.Numbers(q, Oriented(across, at - b.half, near + len, at + b.half, near + len + depth),
+                        Oriented(across, at - b.half, far - len - depth, at + b.half, farBoxEnd), across);
         } else {
-            run.Numbers(q, {middle - b.centredHalf, top, middle + b.centredHalf, bottom}, {}, false);
+            run.Numbers(q, Oriented(across, at - b.half, middle - b.centredHalf, at + b.half, middle + b.centredHalf), {}, across);
         }
     }
 }
@@ -222,8 +203,8 @@ void DrawScale(Canvas& canvas, const Rect& area, const ScaleSeries& series, Rule
     if (!IsDrawable(area, series, metrics)) return;
     Run run{canvas, canvas.ClipBox(), series, unit, zoom, metrics, Scaled(series.tickLength, dpi), Boxes(dpi), room, {}, {}};
     run.sideColumns = SideColumns(run, area);
-    if (series.step * metrics.pixelsPerUnitX >= kClosestMarks) DrawAcross(run, area, metrics.pixelsPerUnitX);
-    if (series.step * metrics.pixelsPerUnitY >= kClosestMarks) DrawDown(run, area, metrics.pixelsPerUnitY);
+    if (series.step * metrics.pixelsPerUnitX >= kClosestMarks) DrawEdges(run, area, metrics.pixelsPerUnitX, true);
+    if (series.step * metrics.pixelsPerUnitY >= kClosestMarks) DrawEdges(run, area, metrics.pixelsPerUnitY, false);
 }
 
 void DrawRulerScale(Canvas& canvas, const Rect& client, RulerUnit unit, std::int32_t zoom, int dpi,

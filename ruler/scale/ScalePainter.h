@@ -1,3 +1,4 @@
+// Drawing the scale's ticks and numbers along the four edges.
 #pragma once
 #include <cstdint>
 #include <vector>

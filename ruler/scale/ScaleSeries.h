@@ -1,3 +1,4 @@
+// The series of marks each unit draws, and where a mark stands.
 #pragma once
 #include <cstdint>
 #include <vector>

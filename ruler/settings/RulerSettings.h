@@ -1,3 +1,4 @@
+// What the ruler keeps between runs, and where it keeps it.
 #pragma once
 #include <cstdint>
 #include <optional>

@@ -1,3 +1,4 @@
+// The units the ruler measures in.
 #pragma once
 #include <cstdint>
 

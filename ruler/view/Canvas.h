@@ -1,3 +1,4 @@
+// What the ruler's painting needs from a device context.
 #pragma once
 #include <string_view>
 

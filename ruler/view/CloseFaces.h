@@ -1,3 +1,4 @@
+// The close button's faces for each drawn resolution.
 #pragma once
 #include "res/resource.h"
 #include "ruler/view/DrawnResolutions.h"

@@ -1,3 +1,4 @@
+// The resolutions the ruler's images are drawn for.
 #pragma once
 #include <cstddef>
 

@@ -1,3 +1,4 @@
+// The colours the ruler paints itself in.
 #pragma once
 #include "base/Color.h"
 

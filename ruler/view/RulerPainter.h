@@ -1,3 +1,4 @@
+// Everything one paint of the ruler reads, and painting it.
 #pragma once
 #include <cstdint>
 #include <optional>
@@ -14,9 +15,7 @@
 // Everything one paint of the ruler reads, taken from the window at the moment of painting.
 struct RulerView {
     Rect client;           // client rectangle, origin 0,0
-    RulerUnit unit = UnitPixel;
-    std::int32_t zoom = 100;
-    int dpi = 96;          // the window's resolution: sizes of the layout, millimetres, inches
+    UnitOfMeasure measure;  // the unit, the window's resolution (for every size too) and the zoom
     PaneLayout layout;
     ReadoutTexts texts;    // what the readouts show
     Color color = 0xFFFFFFFF;         // the colour the readouts show, for the swatch

@@ -1,3 +1,4 @@
+// Measuring text in the font of the scale and the readouts.
 #pragma once
 #include <string_view>
 

@@ -1,3 +1,4 @@
+// The off-screen buffer of a paint request.
 #include "ruler/win32/BufferedDC.h"
 
 CBufferedDC::CBufferedDC(CDC& target)

@@ -1,3 +1,4 @@
+// The off-screen buffer of a paint request.
 #pragma once
 #include "platform/gdi/DC.h"
 #include "platform/gdi/GdiObject.h"

@@ -1,3 +1,4 @@
+// The ruler's canvas on a GDI device context.
 #include "ruler/win32/GdiCanvas.h"
 
 CGdiCanvas::CGdiCanvas(CDC& dc, HFONT font, const CScreenCapture* capture)
@@ -69,7 +70,7 @@ void CGdiCanvas::StretchFromScreen(const Rect& dest, const Rect& source, const R
         Stretch(dest, m_capture->GetSafeHdc(), {0, 0}, size, within);
         return;
     }
-    const CClientDC screen(nullptr);
+    const CScreenDC screen;
     Stretch(dest, screen.GetSafeHdc(), {source.left, source.top}, size, within);
 }
 

@@ -1,3 +1,4 @@
+// The ruler's canvas on a GDI device context.
 #pragma once
 #include <vector>
 

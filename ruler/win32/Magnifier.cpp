@@ -1,3 +1,4 @@
+// The magnifier's copy of the screen, and what Space holds.
 #include "ruler/win32/Magnifier.h"
 
 bool CMagnifier::Tick(const MagnifierGeometry& geometry, const CDC& screen) {

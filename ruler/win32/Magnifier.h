@@ -1,3 +1,4 @@
+// The magnifier's copy of the screen, and what Space holds.
 #pragma once
 #include <optional>
 

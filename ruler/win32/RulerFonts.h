@@ -1,3 +1,4 @@
+// The font of the scale and the readouts at the window's resolution.
 #pragma once
 #include "platform/gdi/DC.h"
 #include "platform/gdi/GdiObject.h"

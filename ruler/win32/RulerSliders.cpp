@@ -1,8 +1,9 @@
+// The magnifier's and the transparency's sliders.
 #include "ruler/win32/RulerSliders.h"
 
 #include "platform/system/SystemLibraries.h"
 #include "res/resource.h"
-#include "ruler/layout/RulerLayout.h"
+#include "ruler/layout/PaneLayout.h"
 #include "ruler/settings/RulerSettings.h"
 
 namespace {

@@ -1,3 +1,4 @@
+// The magnifier's and the transparency's sliders.
 #pragma once
 #include <optional>
 

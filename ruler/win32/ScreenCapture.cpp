@@ -1,3 +1,4 @@
+// Copying a screen area into a bitmap of the program's own.
 #include "ruler/win32/ScreenCapture.h"
 
 

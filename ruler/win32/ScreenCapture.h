@@ -1,3 +1,4 @@
+// A screen area copied into a bitmap of the program's own.
 #pragma once
 #include <cstddef>
 #include <cstdint>

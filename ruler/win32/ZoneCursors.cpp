@@ -1,3 +1,4 @@
+// The cursors of the ruler's zones.
 #include "ruler/win32/ZoneCursors.h"
 
 #include "res/resource.h"

@@ -1,3 +1,4 @@
+// The cursors of the ruler's zones.
 #pragma once
 #include "platform/system/Win32.h"
 #include "ruler/input/HitTest.h"

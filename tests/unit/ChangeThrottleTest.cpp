@@ -1,3 +1,4 @@
+// Tests of when changes are announced, and of the wheel's notches.
 #include <gtest/gtest.h>
 
 #include <cstdint>

@@ -1,3 +1,4 @@
+// Tests of the colour texts and the contrast.
 #include <gtest/gtest.h>
 
 #include <algorithm>

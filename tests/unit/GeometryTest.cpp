@@ -1,3 +1,4 @@
+// Tests of the layout, the close button's faces, the magnifier's geometry and the monitors.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -111,7 +112,7 @@ TEST(MagnifierGeometry, PointsOfThePictureMapBackToTheirScreenPixels) {
                 for (int x = g.image.left; x < g.image.right; x += 7) {
                     for (int y = g.image.top; y < g.image.bottom; y += 5) {
                         const Point pixel = SourcePixelAt(g, {x, y}).value();
-                        EXPECT_TRUE(g.source.Contains(pixel) && BlockOf(g, pixel).Contains({x, y})) << what << ' ' << x << ',' << y;
+                        EXPECT_TRUE(g.source.Contains(pixel) && BlockOf(g, pixel).Contains(Point{x, y})) << what << ' ' << x << ',' << y;
                     }
                 }
                 const std::vector<Rect> lines = GridLines(g);

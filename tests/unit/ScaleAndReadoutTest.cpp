@@ -1,3 +1,4 @@
+// Tests of the scale, the readouts' texts and painting, and cursor tracking.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -12,7 +13,6 @@
 #include "base/DpiScale.h"
 #include "ruler/readouts/ReadoutPainter.h"
 #include "ruler/readouts/ReadoutText.h"
-#include "ruler/layout/RulerLayout.h"
 #include "ruler/scale/ScalePainter.h"
 #include "tests/unit/TestCanvas.h"
 

@@ -1,3 +1,4 @@
+// Tests of the settings as registry values.
 #include <gtest/gtest.h>
 
 #include <map>

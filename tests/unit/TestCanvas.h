@@ -1,3 +1,4 @@
+// What the unit tests share: printing, a fixed text measure and a recording canvas.
 #pragma once
 // What the unit tests share: readable points and rectangles in failure messages, a text
 // measure with the metrics of the ruler's font at 96 dpi, and a canvas that records the

@@ -1,3 +1,4 @@
+// Tests of where the ruler starts and how far the arrow keys take it.
 #include <gtest/gtest.h>
 
 #include <climits>
@@ -6,7 +7,6 @@
 #include <vector>
 
 #include "ruler/placement/Nudge.h"
-#include "ruler/layout/RulerLayout.h"
 #include "ruler/placement/WindowPlacement.h"
 
 // Readable rectangles and placements in the messages of failed expectations.

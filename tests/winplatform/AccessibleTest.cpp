@@ -1,3 +1,4 @@
+// Tests of the accessible object and of messages from another thread.
 #include <gtest/gtest.h>
 
 #include <atomic>

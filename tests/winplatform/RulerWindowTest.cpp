@@ -1,3 +1,4 @@
+// Tests of the real ruler window under Wine, driven by messages.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -18,7 +19,6 @@
 #include "ruler/win32/Magnifier.h"
 #include "ruler/readouts/ReadoutPainter.h"
 #include "ruler/win32/RulerFonts.h"
-#include "ruler/layout/RulerLayout.h"
 #include "ruler/win32/RulerWnd.h"
 #include "ruler/win32/ScreenCapture.h"
 #include "tests/unit/TestCanvas.h"
@@ -88,9 +88,6 @@ std::string Shape(HCURSOR cursor) {
 }
 
 bool Apart(const Rect& a, const Rect& b, int gap) { return !a.Inflated(gap, gap).Intersects(b); }
-bool Holds(const Rect& outer, const Rect& inner) {
-    return outer.left <= inner.left && inner.right <= outer.right && outer.top <= inner.top && inner.bottom <= outer.bottom;
-}
 
 // With the fonts the ruler makes at 96, 120, 144 and 192 dpi, for every unit, extreme values
 // and zooms: every readout box lies inside the ruler, holds its texts and keeps 3 scaled pixels
@@ -107,7 +104,7 @@ TEST_F(Ruler, NothingRunsIntoAnything) {
                 for (const std::int32_t zoom : {10, 100, 500})
                     for (const ReadoutSubject& subject : subjects) {
                         RulerView view;
-                        view.client = {0, 0, Scaled(size.x, dpi), Scaled(size.y, dpi)}, view.unit = unit, view.zoom = zoom, view.dpi = dpi;
+                        view.client = {0, 0, Scaled(size.x, dpi), Scaled(size.y, dpi)}, view.measure = {unit, dpi, zoom};
                         view.layout = LayoutPanes(view.client, dpi, MeasureReadouts(fonts, {unit, dpi, zoom}));
                         view.reference = subject.color;
                         view.texts = ReadoutTextsFor(subject, {unit, dpi, zoom}, size.y > size.x, view.reference);
@@ -117,11 +114,11 @@ TEST_F(Ruler, NothingRunsIntoAnything) {
                         const std::vector<Rect> readouts = ReadoutBoxes(view, fonts);
                         std::vector<Rect> boxes = readouts;
                         for (const Rect& box : readouts)
-                            EXPECT_TRUE(Holds(view.client, box) && Apart(box, view.layout.magnifier, gap) && Apart(box, view.layout.magnifierSlider, gap)) << what;
+                            EXPECT_TRUE(view.client.Contains(box) && Apart(box, view.layout.magnifier, gap) && Apart(box, view.layout.magnifierSlider, gap)) << what;
                         for (const auto& call : places.calls) {
                             if (call.kind == RecordingCanvas::Kind::TextCentred) boxes.push_back(InkOf(call.box, call.text, fonts));
                             if (call.kind != RecordingCanvas::Kind::TextAt) continue;
-                            EXPECT_TRUE(std::any_of(readouts.begin(), readouts.end(), [&](const Rect& box) { return Holds(box.Inflated(-1, -1), call.box); })) << what;
+                            EXPECT_TRUE(std::any_of(readouts.begin(), readouts.end(), [&](const Rect& box) { return box.Inflated(-1, -1).Contains(call.box); })) << what;
                         }
                         for (std::size_t i = 0; i < boxes.size(); ++i)
                             for (std::size_t j = i + 1; j < boxes.size(); ++j) EXPECT_TRUE(Apart(boxes[i], boxes[j], gap)) << what << i << ',' << j;
@@ -180,7 +177,7 @@ TEST_F(Ruler, FollowsANewResolution) {
         LOGFONTW tipFont{};
         HWND tip = reinterpret_cast<HWND>(::SendMessageW(::GetDlgItem(s_window, slider), TBM_GETTOOLTIPS, 0, 0));
         ::GetObjectW(reinterpret_cast<HFONT>(::SendMessageW(tip, WM_GETFONT, 0, 0)), sizeof tipFont, &tipFont);
-        EXPECT_EQ(tipFont.lfHeight, DialogFontHeight(192)) << slider;
+        EXPECT_EQ(tipFont.lfHeight, FontHeight(8, 192)) << slider;
     }
     MINMAXINFO limits{};
     ::SendMessageW(s_window, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&limits));

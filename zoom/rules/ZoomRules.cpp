@@ -1,3 +1,4 @@
+// The zoom dialog's rules: presets and percentage kept in step.
 #include "zoom/rules/ZoomRules.h"
 
 #include <limits>

@@ -1,3 +1,4 @@
+// The zoom dialog's window.
 #include "zoom/win32/ZoomDlg.h"
 
 #include "res/resource.h"

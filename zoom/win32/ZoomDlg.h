@@ -1,3 +1,4 @@
+// The zoom dialog's window.
 #pragma once
 #include "platform/window/Controls.h"
 #include "platform/window/Dialog.h"

@@ -1,0 +1,51 @@
+// What the ruler watches: the cursor, the colour under it and the picture around it.
+#pragma once
+#include <vector>
+
+#include "base/Monitors.h"
+#include "ruler/layout/PaneLayout.h"
+#include "ruler/magnifier/MagnifierGeometry.h"
+#include "ruler/readouts/CursorTracking.h"
+#include "ruler/win32/Magnifier.h"
+
+// The ruler's eyes on the screen: on every tick the cursor, the magnifier's copy of the screen
+// around it and the colour under it, and what Space holds of them. A ruler at rest over a still
+// screen reads one pixel at most per tick, and only while the colour readout shows it.
+class CScreenWatch {
+public:
+    // Where the picture goes: into `pane` (empty: no magnifier) at `factor`, copied from the
+    // monitor under the cursor, at the window's resolution `dpi`.
+    void Arrange(const Rect& pane, int factor, const std::vector<MonitorArea>& monitors, int dpi);
+    // One tick of a ruler whose top-left corner is `origin` (screen pixels); `colorShown` when
+    // the colour readout is shown, so that it follows the screen under a resting mouse. True when
+    // the picture is to be repainted; while Space holds, pointing into it picks a pixel.
+    bool Tick(Point origin, bool colorShown);
+    // The readouts' texts now: the boxes of `layout` whose text changed since the last tick.
+    std::vector<Rect> ChangedBoxes(const ReadoutTexts& texts, const PaneLayout& layout) { return m_tracker.OnTexts(texts, layout); }
+
+    // What the readouts show: the cursor and the colour under it, or what Space holds.
+    ReadoutSubject Subject(Point origin) const;
+    // The colour under the cursor at this moment, or the held or picked one while Space holds.
+    Color ColorNow(Point origin);
+    // Space: holds the readouts and the picture as they are, or lets them follow again.
+    void ToggleHold(Point origin);
+
+    bool IsHeld() const { return m_magnifier.IsHeld(); }
+    const MagnifierGeometry& Geometry() const { return m_geometry; }
+    const CScreenCapture& Capture() const { return m_magnifier.Capture(); }
+    Rect PickedBlock() const { return m_magnifier.PickedBlock(); }
+
+private:
+    // The picture around the cursor, or around the held one, worked out once for each tick:
+    // what the tick copies is what the paint shows.
+    void PlacePicture();
+    Color ColorUnderCursor() const;
+
+    CursorTracker m_tracker;  // the last cursor position and colour seen
+    CMagnifier m_magnifier;   // its copy of the screen, and what Space holds
+    MagnifierGeometry m_geometry;
+    Rect m_pane;
+    int m_factor = 1;
+    std::vector<MonitorArea> m_monitors;
+    int m_dpi = 96;
+};

@@ -13,4 +13,3 @@ constexpr Color Rgb(unsigned red, unsigned green, unsigned blue) {
 constexpr unsigned RedOf(Color color) { return color & 0xFFu; }
 constexpr unsigned GreenOf(Color color) { return (color >> 8) & 0xFFu; }
 constexpr unsigned BlueOf(Color color) { return (color >> 16) & 0xFFu; }
-

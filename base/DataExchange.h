@@ -32,8 +32,7 @@ constexpr std::string_view kInvalidWholeNumberMessage = "Bitte geben Sie eine ga
 // One run of a dialog's exchange, in one direction.
 class CDataExchange {
 public:
-    CDataExchange(DialogItems& items, bool saveAndValidate)
-        : m_bSaveAndValidate(saveAndValidate), m_items(items) {}
+    CDataExchange(DialogItems& items, bool saveAndValidate) : m_bSaveAndValidate(saveAndValidate), m_items(items) {}
 
     // True: controls into members, with validation. False: members into controls.
     const bool m_bSaveAndValidate;

@@ -47,6 +47,6 @@ struct Rect {
 // A coordinate computed in 64 bits, held to the int range so that arithmetic far out on the
 // plane ends at the nearest representable place instead of overflowing.
 inline int ClampToInt(std::int64_t value) {
-    return static_cast<int>(std::clamp<std::int64_t>(value, std::numeric_limits<int>::min(),
-                                                     std::numeric_limits<int>::max()));
+    return static_cast<int>(
+        std::clamp<std::int64_t>(value, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
 }

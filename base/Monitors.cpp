@@ -23,7 +23,8 @@ std::int64_t SquaredDistance(Point p, const Rect& r) {
 Rect MonitorAt(Point point, const std::vector<MonitorArea>& monitors) {
     const Rect* nearest = nullptr;
     for (const MonitorArea& area : monitors) {
-        if (!nearest || SquaredDistance(point, area.monitor) < SquaredDistance(point, *nearest)) nearest = &area.monitor;
+        if (!nearest || SquaredDistance(point, area.monitor) < SquaredDistance(point, *nearest))
+            nearest = &area.monitor;
     }
     return nearest ? *nearest : Rect{};
 }

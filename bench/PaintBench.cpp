@@ -46,8 +46,7 @@ RulerView WideRuler(const benchmark::State& state) {
 
 // Paints `view` with the clip box `clip` as often as the benchmark asks; reports the
 // operations of one paint as `counter`.
-void PaintRepeatedly(benchmark::State& state, const RulerView& view, Rect clip,
-                     const char* counter) {
+void PaintRepeatedly(benchmark::State& state, const RulerView& view, Rect clip, const char* counter) {
     long operations = 0;
     for (auto _ : state) {
         CountingCanvas canvas(clip);

@@ -29,8 +29,7 @@ struct Yardstick {
         POINT cursor{};
         if (!::GetCursorPos(&cursor)) return;
         const Point at = FromPOINT(cursor);
-        const MagnifierGeometry geometry =
-            MagnifierGeometryFor(pane, 2, at, MonitorAt(at, monitors), dpi);
+        const MagnifierGeometry geometry = MagnifierGeometryFor(pane, 2, at, MonitorAt(at, monitors), dpi);
         if (geometry.Copies() && capture.Grab(geometry.source, CScreenDC()))
             watch.NoteCopy(geometry.source, geometry.dest, capture.Pixels(), capture.PixelCount());
     }

@@ -17,7 +17,8 @@ std::string DecodeSettingText(const StoredValue& value) {
 std::optional<std::int32_t> DecodeSettingInt(const StoredValue& value) {
     const auto& b = value.bytes;
     if (value.type != kRegDword || b.size() != 4) return std::nullopt;
-    const std::uint32_t bits = std::uint32_t{b[0]} | std::uint32_t{b[1]} << 8 | std::uint32_t{b[2]} << 16 | std::uint32_t{b[3]} << 24;
+    const std::uint32_t bits =
+        std::uint32_t{b[0]} | std::uint32_t{b[1]} << 8 | std::uint32_t{b[2]} << 16 | std::uint32_t{b[3]} << 24;
     return static_cast<std::int32_t>(bits);
 }
 
@@ -29,8 +30,9 @@ StoredValue EncodeSettingText(std::string_view text) {
 
 StoredValue EncodeSettingInt(std::int32_t number) {
     const auto bits = static_cast<std::uint32_t>(number);
-    return {kRegDword, {static_cast<unsigned char>(bits), static_cast<unsigned char>(bits >> 8),
-                        static_cast<unsigned char>(bits >> 16), static_cast<unsigned char>(bits >> 24)}};
+    return {kRegDword,
+            {static_cast<unsigned char>(bits), static_cast<unsigned char>(bits >> 8),
+             static_cast<unsigned char>(bits >> 16), static_cast<unsigned char>(bits >> 24)}};
 }
 
 namespace {
@@ -40,14 +42,18 @@ struct UnitName {
     RulerUnit unit;
     std::string_view text;
 };
-constexpr UnitName kUnitNames[] = {{UnitPixel, "PIX"}, {UnitCentimetre, "MM"}, {UnitInch, "INCH"}, {UnitLogical, "DIP"}};
+constexpr UnitName kUnitNames[] = {
+    {UnitPixel, "PIX"}, {UnitCentimetre, "MM"}, {UnitInch, "INCH"}, {UnitLogical, "DIP"}};
 
 struct FormatName {
     ColorFormat format;
     std::string_view text;
 };
-constexpr FormatName kFormatNames[] = {{ColorFormat::Hex, "HEX"}, {ColorFormat::HexBare, "HEXBARE"}, {ColorFormat::Rgb, "RGB"},
-                                       {ColorFormat::Hsl, "HSL"}, {ColorFormat::Decimal, "DEC"}};
+constexpr FormatName kFormatNames[] = {{ColorFormat::Hex, "HEX"},
+                                       {ColorFormat::HexBare, "HEXBARE"},
+                                       {ColorFormat::Rgb, "RGB"},
+                                       {ColorFormat::Hsl, "HSL"},
+                                       {ColorFormat::Decimal, "DEC"}};
 
 // One setting: its value's name, how it is written and how a stored value is read. Anything
 // unknown keeps the default: a text compared exactly, a number outside the setting's range.
@@ -68,7 +74,8 @@ const Field kFields[] = {
      [](const StoredValue& v, RulerSettings& s) { s.alphaSliderShown = DecodeSettingText(v) == "1"; }},
     {"Einheit",
      [](const RulerSettings& s) {
-         auto name = std::find_if(std::begin(kUnitNames), std::end(kUnitNames), [&](const UnitName& n) { return n.unit == s.unit; });
+         auto name = std::find_if(std::begin(kUnitNames), std::end(kUnitNames),
+                                  [&](const UnitName& n) { return n.unit == s.unit; });
          return EncodeSettingText(name != std::end(kUnitNames) ? name->text : kUnitNames[0].text);
      },
      [](const StoredValue& v, RulerSettings& s) {
@@ -85,7 +92,8 @@ const Field kFields[] = {
      }},
     {"Farbformat",
      [](const RulerSettings& s) {
-         auto name = std::find_if(std::begin(kFormatNames), std::end(kFormatNames), [&](const FormatName& n) { return n.format == s.colorFormat; });
+         auto name = std::find_if(std::begin(kFormatNames), std::end(kFormatNames),
+                                  [&](const FormatName& n) { return n.format == s.colorFormat; });
          return EncodeSettingText(name != std::end(kFormatNames) ? name->text : kFormatNames[0].text);
      },
      [](const StoredValue& v, RulerSettings& s) {
@@ -139,7 +147,9 @@ std::optional<std::int64_t> ParsedNumber(std::string_view field) {
     return negative ? -value : value;
 }
 
-bool Within(std::int64_t value, std::int64_t lowest, std::int64_t highest) { return lowest <= value && value <= highest; }
+bool Within(std::int64_t value, std::int64_t lowest, std::int64_t highest) {
+    return lowest <= value && value <= highest;
+}
 
 }  // namespace
 
@@ -170,6 +180,7 @@ std::optional<StoredPlacement> DecodePlacement(const StoredValue& value) {
     const bool inRange = std::all_of(numbers.begin(), numbers.begin() + 4,
                                      [](std::int64_t c) { return Within(c, kLowestCoordinate, kHighestCoordinate); });
     if (!inRange || !Within(dpi, kLowestDpi, kHighestDpi) || right <= left || bottom <= top) return std::nullopt;
-    return StoredPlacement{{static_cast<int>(left), static_cast<int>(top), static_cast<int>(right), static_cast<int>(bottom)},
-                           static_cast<int>(dpi)};
+    return StoredPlacement{
+        {static_cast<int>(left), static_cast<int>(top), static_cast<int>(right), static_cast<int>(bottom)},
+        static_cast<int>(dpi)};
 }

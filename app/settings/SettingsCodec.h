@@ -25,7 +25,9 @@ struct StoredValue {
     std::uint32_t type = 0;
     std::vector<unsigned char> bytes;
 
-    friend bool operator==(const StoredValue& a, const StoredValue& b) { return a.type == b.type && a.bytes == b.bytes; }
+    friend bool operator==(const StoredValue& a, const StoredValue& b) {
+        return a.type == b.type && a.bytes == b.bytes;
+    }
     friend bool operator!=(const StoredValue& a, const StoredValue& b) { return !(a == b); }
 };
 

@@ -16,9 +16,9 @@ RulerSettings CRegistrySettings::Load() const {
 
 void CRegistrySettings::SaveChanges(const RulerSettings& before, const RulerSettings& after) noexcept {
     try {
-        for (const NamedValue& changed : ChangedValues(before, after)) WriteSetting(kSection, changed.name, changed.value);
-    } catch (...) {
-    }
+        for (const NamedValue& changed : ChangedValues(before, after))
+            WriteSetting(kSection, changed.name, changed.value);
+    } catch (...) {}
 }
 
 std::optional<StoredPlacement> CRegistrySettings::LoadPlacement() const {
@@ -29,6 +29,5 @@ std::optional<StoredPlacement> CRegistrySettings::LoadPlacement() const {
 void CRegistrySettings::SavePlacement(const StoredPlacement& placement) noexcept {
     try {
         WriteSetting(kSection, kPlacementName, EncodePlacement(placement));
-    } catch (...) {
-    }
+    } catch (...) {}
 }

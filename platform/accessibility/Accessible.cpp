@@ -22,8 +22,9 @@ bool IsSelf(const VARIANT& child) { return child.vt == VT_I4 && child.lVal == CH
 
 std::wstring Widened(std::string_view utf8) {
     std::wstring wide(utf8.size(), L'\0');  // never more UTF-16 units than UTF-8 bytes
-    wide.resize(static_cast<std::size_t>(std::max(0, ::MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()),
-                                                                             wide.data(), static_cast<int>(wide.size())))));
+    wide.resize(static_cast<std::size_t>(
+        std::max(0, ::MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), wide.data(),
+                                          static_cast<int>(wide.size())))));
     return wide;
 }
 
@@ -73,7 +74,9 @@ public:
         return S_OK;
     }
     STDMETHODIMP GetTypeInfo(UINT, LCID, ITypeInfo**) override { return IsConnected() ? E_NOTIMPL : kGone; }
-    STDMETHODIMP GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override { return IsConnected() ? E_NOTIMPL : kGone; }
+    STDMETHODIMP GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override {
+        return IsConnected() ? E_NOTIMPL : kGone;
+    }
     STDMETHODIMP Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*, UINT*) override {
         return IsConnected() ? E_NOTIMPL : kGone;
     }
@@ -93,11 +96,21 @@ public:
 
     STDMETHODIMP get_accParent(IDispatch** parent) override { return Forward(&IAccessible::get_accParent, parent); }
     STDMETHODIMP get_accChildCount(long* count) override { return Forward(&IAccessible::get_accChildCount, count); }
-    STDMETHODIMP get_accChild(VARIANT child, IDispatch** object) override { return Forward(&IAccessible::get_accChild, child, object); }
-    STDMETHODIMP get_accDescription(VARIANT child, BSTR* text) override { return Forward(&IAccessible::get_accDescription, child, text); }
-    STDMETHODIMP get_accRole(VARIANT child, VARIANT* role) override { return Forward(&IAccessible::get_accRole, child, role); }
-    STDMETHODIMP get_accState(VARIANT child, VARIANT* state) override { return Forward(&IAccessible::get_accState, child, state); }
-    STDMETHODIMP get_accHelp(VARIANT child, BSTR* text) override { return Forward(&IAccessible::get_accHelp, child, text); }
+    STDMETHODIMP get_accChild(VARIANT child, IDispatch** object) override {
+        return Forward(&IAccessible::get_accChild, child, object);
+    }
+    STDMETHODIMP get_accDescription(VARIANT child, BSTR* text) override {
+        return Forward(&IAccessible::get_accDescription, child, text);
+    }
+    STDMETHODIMP get_accRole(VARIANT child, VARIANT* role) override {
+        return Forward(&IAccessible::get_accRole, child, role);
+    }
+    STDMETHODIMP get_accState(VARIANT child, VARIANT* state) override {
+        return Forward(&IAccessible::get_accState, child, state);
+    }
+    STDMETHODIMP get_accHelp(VARIANT child, BSTR* text) override {
+        return Forward(&IAccessible::get_accHelp, child, text);
+    }
     STDMETHODIMP get_accHelpTopic(BSTR* file, VARIANT child, long* topic) override {
         return Forward(&IAccessible::get_accHelpTopic, file, child, topic);
     }
@@ -105,19 +118,31 @@ public:
         return Forward(&IAccessible::get_accKeyboardShortcut, child, text);
     }
     STDMETHODIMP get_accFocus(VARIANT* child) override { return Forward(&IAccessible::get_accFocus, child); }
-    STDMETHODIMP get_accSelection(VARIANT* children) override { return Forward(&IAccessible::get_accSelection, children); }
-    STDMETHODIMP get_accDefaultAction(VARIANT child, BSTR* text) override { return Forward(&IAccessible::get_accDefaultAction, child, text); }
-    STDMETHODIMP accSelect(long flags, VARIANT child) override { return Forward(&IAccessible::accSelect, flags, child); }
+    STDMETHODIMP get_accSelection(VARIANT* children) override {
+        return Forward(&IAccessible::get_accSelection, children);
+    }
+    STDMETHODIMP get_accDefaultAction(VARIANT child, BSTR* text) override {
+        return Forward(&IAccessible::get_accDefaultAction, child, text);
+    }
+    STDMETHODIMP accSelect(long flags, VARIANT child) override {
+        return Forward(&IAccessible::accSelect, flags, child);
+    }
     STDMETHODIMP accLocation(long* left, long* top, long* width, long* height, VARIANT child) override {
         return Forward(&IAccessible::accLocation, left, top, width, height, child);
     }
     STDMETHODIMP accNavigate(long direction, VARIANT start, VARIANT* end) override {
         return Forward(&IAccessible::accNavigate, direction, start, end);
     }
-    STDMETHODIMP accHitTest(long x, long y, VARIANT* child) override { return Forward(&IAccessible::accHitTest, x, y, child); }
+    STDMETHODIMP accHitTest(long x, long y, VARIANT* child) override {
+        return Forward(&IAccessible::accHitTest, x, y, child);
+    }
     STDMETHODIMP accDoDefaultAction(VARIANT child) override { return Forward(&IAccessible::accDoDefaultAction, child); }
-    STDMETHODIMP put_accName(VARIANT child, BSTR name) override { return Forward(&IAccessible::put_accName, child, name); }
-    STDMETHODIMP put_accValue(VARIANT child, BSTR value) override { return Forward(&IAccessible::put_accValue, child, value); }
+    STDMETHODIMP put_accName(VARIANT child, BSTR name) override {
+        return Forward(&IAccessible::put_accName, child, name);
+    }
+    STDMETHODIMP put_accValue(VARIANT child, BSTR value) override {
+        return Forward(&IAccessible::put_accValue, child, value);
+    }
 
 private:
     CClientAccessible(const std::shared_ptr<Link>& link, std::wstring name, ComPtr<IAccessible> standard)
@@ -159,7 +184,8 @@ CWindowAccessibility::~CWindowAccessibility() {
 
 std::optional<LRESULT> CWindowAccessibility::OnMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     // The object id comes as a 32-bit value: OBJID_CLIENT may arrive as 0x00000000FFFFFFFC.
-    if (message == WM_GETOBJECT && static_cast<DWORD>(lParam) == static_cast<DWORD>(OBJID_CLIENT)) return OnGetObject(hwnd, wParam);
+    if (message == WM_GETOBJECT && static_cast<DWORD>(lParam) == static_cast<DWORD>(OBJID_CLIENT))
+        return OnGetObject(hwnd, wParam);
     return std::nullopt;
 }
 

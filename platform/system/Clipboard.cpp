@@ -22,7 +22,8 @@ private:
 // clipboard.
 class ClipboardText {
 public:
-    explicit ClipboardText(std::string_view text) : m_memory(::GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t))) {
+    explicit ClipboardText(std::string_view text)
+        : m_memory(::GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t))) {
         auto* chars = m_memory ? static_cast<wchar_t*>(::GlobalLock(m_memory)) : nullptr;
         if (!chars) return;
         for (std::size_t i = 0; i < text.size(); ++i) chars[i] = static_cast<unsigned char>(text[i]);

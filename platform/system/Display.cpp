@@ -36,7 +36,8 @@ int MonitorDpi(HMONITOR monitor) {
     constexpr int kEffectiveDpi = 0;
     static const auto getDpiForMonitor = Shcore().Find<GetDpiForMonitorFn>("GetDpiForMonitor");
     UINT x = 0, y = 0;
-    if (getDpiForMonitor && SUCCEEDED(getDpiForMonitor(monitor, kEffectiveDpi, &x, &y)) && x > 0) return static_cast<int>(x);
+    if (getDpiForMonitor && SUCCEEDED(getDpiForMonitor(monitor, kEffectiveDpi, &x, &y)) && x > 0)
+        return static_cast<int>(x);
     return SystemDpi();
 }
 

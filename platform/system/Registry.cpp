@@ -35,8 +35,7 @@ std::optional<RegistryValue> CRegKey::Query(const char* name, std::size_t maxByt
 
     RegistryValue value{type, std::vector<unsigned char>(size)};
     // The value may have changed since the size was asked for: a larger one fails here.
-    if (::RegQueryValueExA(m_key, name, nullptr, &type, value.data.data(), &size) != ERROR_SUCCESS)
-        return std::nullopt;
+    if (::RegQueryValueExA(m_key, name, nullptr, &type, value.data.data(), &size) != ERROR_SUCCESS) return std::nullopt;
     value.type = type;
     value.data.resize(size);
     return value;

@@ -49,7 +49,8 @@ public:
     int GetPos() const { return static_cast<int>(SendMessage(TBM_GETPOS)); }
     void SetTipSide(int side) { SendMessage(TBM_SETTIPSIDE, side); }
     void SetTipFont(HFONT font) {
-        if (HWND tip = reinterpret_cast<HWND>(SendMessage(TBM_GETTOOLTIPS))) ::SendMessageW(tip, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+        if (HWND tip = reinterpret_cast<HWND>(SendMessage(TBM_GETTOOLTIPS)))
+            ::SendMessageW(tip, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     }
     // Hands the mouse wheel to the parent, which decides what it does (a trackbar's own
     // handling differs between systems).
@@ -59,7 +60,5 @@ public:
 // An up-down control.
 class CSpinButtonCtrl : public CChildWnd {
 public:
-    void SetRange(short minimum, short maximum) {
-        SendMessage(UDM_SETRANGE, 0, MAKELPARAM(maximum, minimum));
-    }
+    void SetRange(short minimum, short maximum) { SendMessage(UDM_SETRANGE, 0, MAKELPARAM(maximum, minimum)); }
 };

@@ -55,8 +55,8 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND window, UINT message, WPARAM, LPARAM l
 BOOL CDialog::InitDialog(HWND window) {
     m_hWnd = window;
     ::SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-    m_superProc = reinterpret_cast<WNDPROC>(
-        ::SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(SubclassProc)));
+    m_superProc =
+        reinterpret_cast<WNDPROC>(::SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(SubclassProc)));
 
     const MSG init{window, WM_INITDIALOG, 0, 0, 0, {}};
     return static_cast<BOOL>(RunFrame(init, [this] {
@@ -82,10 +82,8 @@ LRESULT CDialog::Dispatch(const MSG& message) {
             // The controls still exist here; their registrations must end with them.
             COwnerDrawn::ForgetControlsOf(m_hWnd);
             return WindowProc(message.message, message.wParam, message.lParam);
-        case WM_NCDESTROY:
-            return OnNcDestroy();
-        default:
-            return WindowProc(message.message, message.wParam, message.lParam);
+        case WM_NCDESTROY: return OnNcDestroy();
+        default: return WindowProc(message.message, message.wParam, message.lParam);
         }
     });
 }
@@ -139,12 +137,9 @@ LRESULT CDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
             if (LOWORD(wParam) == IDCANCEL) return OnCancel(), 0;
         }
         return OnCommand(wParam, lParam) ? 0 : Default();
-    case WM_NOTIFY:
-        return OnNotify(wParam, lParam);
-    case WM_DRAWITEM:
-        return ReflectDrawItem(wParam, lParam);
-    default:
-        return Default();
+    case WM_NOTIFY: return OnNotify(wParam, lParam);
+    case WM_DRAWITEM: return ReflectDrawItem(wParam, lParam);
+    default: return Default();
     }
 }
 

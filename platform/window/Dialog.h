@@ -60,7 +60,7 @@ private:
     HWND m_parent;
     WNDPROC m_superProc = nullptr;
     MSG m_current{};
-    int m_frames = 0;         // handlers of this window on the stack
+    int m_frames = 0;          // handlers of this window on the stack
     bool m_destroyed = false;  // WM_NCDESTROY came; PostNcDestroy is due
     bool m_keepPlace = false;
 };

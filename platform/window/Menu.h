@@ -5,8 +5,7 @@
 // A menu loaded from the program's resources, destroyed at the end of its life.
 class CMenu {
 public:
-    explicit CMenu(int resourceId)
-        : m_menu(::LoadMenuW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(resourceId))) {}
+    explicit CMenu(int resourceId) : m_menu(::LoadMenuW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(resourceId))) {}
     ~CMenu() {
         if (m_menu) ::DestroyMenu(m_menu);
     }

@@ -51,8 +51,7 @@ bool CChildWnd::Attach(HWND parent, int id) {
 }
 
 bool CChildWnd::Create(const wchar_t* className, DWORD style, const Rect& rect, HWND parent, int id) {
-    m_hWnd = ::CreateWindowExW(0, className, L"", style, rect.left, rect.top, rect.Width(), rect.Height(),
-                               parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                               ::GetModuleHandleW(nullptr), nullptr);
+    m_hWnd = ::CreateWindowExW(0, className, L"", style, rect.left, rect.top, rect.Width(), rect.Height(), parent,
+                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), ::GetModuleHandleW(nullptr), nullptr);
     return m_hWnd != nullptr;
 }

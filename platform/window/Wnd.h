@@ -21,10 +21,16 @@ public:
     Rect GetClientRect() const;
     Point ClientToScreen(Point client) const;
     void MoveWindow(const Rect& rect, bool repaint = true);
-    void ShowWindow(int command) { if (m_hWnd) ::ShowWindow(m_hWnd, command); }
+    void ShowWindow(int command) {
+        if (m_hWnd) ::ShowWindow(m_hWnd, command);
+    }
     void InvalidateRect(const Rect& rect, bool erase) const;
-    void InvalidateAll(bool erase) const { if (m_hWnd) ::InvalidateRect(m_hWnd, nullptr, erase); }
-    void UpdateWindow() const { if (m_hWnd) ::UpdateWindow(m_hWnd); }
+    void InvalidateAll(bool erase) const {
+        if (m_hWnd) ::InvalidateRect(m_hWnd, nullptr, erase);
+    }
+    void UpdateWindow() const {
+        if (m_hWnd) ::UpdateWindow(m_hWnd);
+    }
     // Adds and removes extended styles; no further flags.
     void ModifyStyleEx(DWORD remove, DWORD add);
     LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const {

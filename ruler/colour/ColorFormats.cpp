@@ -61,22 +61,15 @@ std::string ColorText(Color color, ColorFormat format) {
     const Channels c = ChannelsOf(color);
     TextBuffer text;
     switch (format) {
-    case ColorFormat::HexBare:
-        std::snprintf(text, sizeof text, "%02X%02X%02X", c.red, c.green, c.blue);
-        return text;
-    case ColorFormat::Rgb:
-        std::snprintf(text, sizeof text, "rgb(%d, %d, %d)", c.red, c.green, c.blue);
-        return text;
+    case ColorFormat::HexBare: std::snprintf(text, sizeof text, "%02X%02X%02X", c.red, c.green, c.blue); return text;
+    case ColorFormat::Rgb: std::snprintf(text, sizeof text, "rgb(%d, %d, %d)", c.red, c.green, c.blue); return text;
     case ColorFormat::Hsl: {
         const Hsl hsl = HslOf(c);
         std::snprintf(text, sizeof text, "hsl(%d, %d%%, %d%%)", hsl.hue, hsl.saturation, hsl.lightness);
         return text;
     }
-    case ColorFormat::Decimal:
-        std::snprintf(text, sizeof text, "%d, %d, %d", c.red, c.green, c.blue);
-        return text;
-    case ColorFormat::Hex:
-        break;
+    case ColorFormat::Decimal: std::snprintf(text, sizeof text, "%d, %d, %d", c.red, c.green, c.blue); return text;
+    case ColorFormat::Hex: break;
     }
     std::snprintf(text, sizeof text, "#%02X%02X%02X", c.red, c.green, c.blue);
     return text;

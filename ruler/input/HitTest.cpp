@@ -55,28 +55,19 @@ RulerZone HitTestRuler(Point cursor, const Rect& window, const Rect& closeButton
 ZoneCursor CursorForZone(RulerZone zone) {
     switch (zone) {
     case ZoneLeft:
-    case ZoneRight:
-        return ZoneCursor::SizeWE;
+    case ZoneRight: return ZoneCursor::SizeWE;
     case ZoneTop:
-    case ZoneBottom:
-        return ZoneCursor::SizeNS;
+    case ZoneBottom: return ZoneCursor::SizeNS;
     case ZoneTopLeft:
-    case ZoneBottomRight:
-        return ZoneCursor::SizeNWSE;
+    case ZoneBottomRight: return ZoneCursor::SizeNWSE;
     case ZoneTopRight:
-    case ZoneBottomLeft:
-        return ZoneCursor::SizeNESW;
-    case ZoneBandTop:
-        return ZoneCursor::ReadTop;
-    case ZoneBandBottom:
-        return ZoneCursor::ReadBottom;
-    case ZoneBandLeft:
-        return ZoneCursor::ReadLeft;
-    case ZoneBandRight:
-        return ZoneCursor::ReadRight;
+    case ZoneBottomLeft: return ZoneCursor::SizeNESW;
+    case ZoneBandTop: return ZoneCursor::ReadTop;
+    case ZoneBandBottom: return ZoneCursor::ReadBottom;
+    case ZoneBandLeft: return ZoneCursor::ReadLeft;
+    case ZoneBandRight: return ZoneCursor::ReadRight;
     case ZoneCloseButton:
-    case ZoneCaption:
-        break;
+    case ZoneCaption: break;
     }
     return ZoneCursor::Default;
 }
@@ -86,9 +77,7 @@ RulerZone PressZone(RulerZone zone) {
     case ZoneBandTop:
     case ZoneBandBottom:
     case ZoneBandLeft:
-    case ZoneBandRight:
-        return ZoneCaption;
-    default:
-        return zone;
+    case ZoneBandRight: return ZoneCaption;
+    default: return zone;
     }
 }

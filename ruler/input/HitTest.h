@@ -8,8 +8,8 @@
 // codes (HTCLIENT, HTCAPTION, HTLEFT ... HTBOTTOMRIGHT), so that a press can be handed to
 // the platform's move and resize loop unchanged; the negative band codes are the ruler's own.
 enum RulerZone : std::int32_t {
-    ZoneCloseButton = 1,   // HTCLIENT: the system leaves the press to the button
-    ZoneCaption = 2,       // the inner area: drags the window
+    ZoneCloseButton = 1,  // HTCLIENT: the system leaves the press to the button
+    ZoneCaption = 2,      // the inner area: drags the window
     ZoneLeft = 10,
     ZoneRight = 11,
     ZoneTop = 12,
@@ -18,7 +18,7 @@ enum RulerZone : std::int32_t {
     ZoneBottom = 15,
     ZoneBottomLeft = 16,
     ZoneBottomRight = 17,
-    ZoneBandTop = -1,      // scale bands, where the reading cursors show
+    ZoneBandTop = -1,  // scale bands, where the reading cursors show
     ZoneBandBottom = -2,
     ZoneBandLeft = -3,
     ZoneBandRight = -4,

@@ -58,7 +58,8 @@ std::vector<int> CheckedCommands(const RulerSettings& settings) {
     if (const auto unit = CommandFor(kUnitCommands, settings.unit)) commands.push_back(*unit);
     if (settings.alphaSliderShown) commands.push_back(ID_TRANSPARENT);
     commands.push_back(CommandFor(kZoomPresets, settings.zoom).value_or(ID_ZOOM_OTHER));
-    if (const auto format = CommandFor(kColorFormats, static_cast<std::int32_t>(settings.colorFormat))) commands.push_back(*format);
+    if (const auto format = CommandFor(kColorFormats, static_cast<std::int32_t>(settings.colorFormat)))
+        commands.push_back(*format);
     return commands;
 }
 

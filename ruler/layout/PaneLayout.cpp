@@ -70,7 +70,8 @@ void PlaceTallPanes(PaneLayout& layout, const Rect& client, const ReadoutWidths&
     const Point arrows = Offset({client.left, client.top}, Scaled(38, dpi), rowTop + layout.boxInset);
     const int indent = Scaled(18, dpi);  // the arrows' column
     layout.positionLines = Offset(arrows, indent, 0);
-    layout.position = ShownInside(Framed(arrows, indent + widths.position, widths.positionLines, layout, widths.lineHeight), client);
+    layout.position =
+        ShownInside(Framed(arrows, indent + widths.position, widths.positionLines, layout, widths.lineHeight), client);
     if (layout.position.box.IsEmpty()) return;
 
     const Point colorText = Offset({layout.position.box.right, arrows.y}, gap + layout.boxInset, 0);
@@ -83,7 +84,8 @@ void PlaceTallPanes(PaneLayout& layout, const Rect& client, const ReadoutWidths&
         layout.colorWithContrast = ShownInside(Framed(colorText, textWidth, 3, layout, widths.lineHeight), client);
 
     const int sliderLeft = Clamped(std::int64_t{layout.color.box.right} + gap);
-    const Rect pane{sliderLeft + Scaled(35, dpi), client.top + Scaled(28, dpi), Clamped(std::int64_t{client.right} - Scaled(38, dpi)),
+    const Rect pane{sliderLeft + Scaled(35, dpi), client.top + Scaled(28, dpi),
+                    Clamped(std::int64_t{client.right} - Scaled(38, dpi)),
                     Clamped(std::int64_t{client.bottom} - Scaled(28, dpi))};
     if (pane.IsEmpty()) return;
     layout.magnifier = pane;
@@ -99,7 +101,8 @@ ReadoutWidths MeasureReadouts(const TextMeasure& measure, const UnitOfMeasure& u
     widths.distance = WidestWidth(measure, WithUnit(DistanceText(-kFiveDigits, unit), UnitSuffix(unit.unit)), kDigits);
     const auto lines = PositionLines({-kFiveDigits, -kFiveDigits}, {0, 0}, unit);
     for (std::size_t i = 0; i < lines.size(); ++i)
-        widths.position = std::max(widths.position, WidestWidth(measure, WithUnit(lines[i], PositionSuffix(unit.unit, i)), kDigits));
+        widths.position =
+            std::max(widths.position, WidestWidth(measure, WithUnit(lines[i], PositionSuffix(unit.unit, i)), kDigits));
     widths.positionLines = lines.size();
     const auto color = ColorLines(0);
     widths.color = std::max(WidestWidth(measure, color[0], kDigits), WidestWidth(measure, color[1], kHexDigits));

@@ -15,9 +15,9 @@
 // unit's resolution and zoom.
 struct ReadoutWidths {
     int distance = 0;
-    int position = 0;             // the widest of the position lines
+    int position = 0;  // the widest of the position lines
     std::size_t positionLines = 0;
-    int color = 0;                // the wider of the colour lines
+    int color = 0;  // the wider of the colour lines
     int lineHeight = 0;
 
     friend bool operator==(const ReadoutWidths& a, const ReadoutWidths& b) {
@@ -38,18 +38,18 @@ struct TextBox {
 struct PaneLayout {
     int dpi = 96;
     int lineSpacing = 0;
-    int boxInset = 0;          // from a box's edge to its text: the frame and a margin
+    int boxInset = 0;  // from a box's edge to its text: the frame and a margin
     // The distance: a box at its place, or, on a turned ruler too narrow for that, the room a
     // box as wide as its text is centred in (`distanceFitted`).
     TextBox distance;
     bool distanceFitted = false;
-    TextBox position;          // the arrows at `text`, the lines right of them
-    Point positionLines;       // top-left corner of the first line
-    TextBox color;             // two lines and the swatch
+    TextBox position;     // the arrows at `text`, the lines right of them
+    Point positionLines;  // top-left corner of the first line
+    TextBox color;        // two lines and the swatch
     Rect swatch;
     TextBox colorWithContrast;  // the colour box grown by a third line; empty on a low ruler
-    Rect magnifier;            // its frame's lines run along the left and top edges and one
-                               // pixel past the right and bottom ones
+    Rect magnifier;             // its frame's lines run along the left and top edges and one
+                                // pixel past the right and bottom ones
     Rect magnifierSlider;
 
     // The magnifier's inside: the whole picture and none of the frame, what a tick repaints

@@ -29,8 +29,7 @@ std::int64_t Blocks(std::int64_t length, std::int64_t f) { return (length + f - 
 
 }  // namespace
 
-MagnifierGeometry MagnifierGeometryFor(const Rect& pane, int factor, Point cursor, const Rect& monitor,
-                                       int dpi) {
+MagnifierGeometry MagnifierGeometryFor(const Rect& pane, int factor, Point cursor, const Rect& monitor, int dpi) {
     const std::int64_t f = std::clamp(factor, kMinMagnifierFactor, kMaxMagnifierFactor);
     const int inset = Scaled(kImageInset, dpi);
     const std::int64_t l = std::int64_t{pane.left} + inset;
@@ -66,7 +65,8 @@ MagnifierGeometry MagnifierGeometryFor(const Rect& pane, int factor, Point curso
 std::optional<Point> SourcePixelAt(const MagnifierGeometry& geometry, Point point) {
     if (!geometry.Copies() || !geometry.image.Contains(point)) return std::nullopt;
     const int f = geometry.factor;
-    return Point{geometry.source.left + (point.x - geometry.dest.left) / f, geometry.source.top + (point.y - geometry.dest.top) / f};
+    return Point{geometry.source.left + (point.x - geometry.dest.left) / f,
+                 geometry.source.top + (point.y - geometry.dest.top) / f};
 }
 
 Rect BlockOf(const MagnifierGeometry& geometry, Point pixel) {
@@ -80,7 +80,9 @@ std::vector<Rect> GridLines(const MagnifierGeometry& geometry) {
     std::vector<Rect> lines;
     if (!geometry.Copies() || geometry.factor < kMinGridFactor) return lines;
     const Rect& image = geometry.image;
-    for (int x = geometry.dest.left; x < image.right; x += geometry.factor) lines.push_back({x, image.top, x + 1, image.bottom});
-    for (int y = geometry.dest.top; y < image.bottom; y += geometry.factor) lines.push_back({image.left, y, image.right, y + 1});
+    for (int x = geometry.dest.left; x < image.right; x += geometry.factor)
+        lines.push_back({x, image.top, x + 1, image.bottom});
+    for (int y = geometry.dest.top; y < image.bottom; y += geometry.factor)
+        lines.push_back({image.left, y, image.right, y + 1});
     return lines;
 }

@@ -86,7 +86,8 @@ void DrawMagnifierPane(Canvas& canvas, const RulerView& view) {
         } else {
             canvas.StretchFromScreen(geometry.dest, geometry.source, geometry.image);
         }
-        for (const Rect& line : GridLines(geometry)) canvas.FillChecker(line, {geometry.image.left, geometry.image.top});
+        for (const Rect& line : GridLines(geometry))
+            canvas.FillChecker(line, {geometry.image.left, geometry.image.top});
     }
     const Color crosshair = view.held ? view.palette.heldCrosshair : view.palette.crosshair;
     if (!view.picked.IsEmpty()) DrawOutline(canvas, view.picked, crosshair);

@@ -20,8 +20,8 @@ public:
     bool NoteFailure(const Rect& source, const Rect& dest);
 
 private:
-    bool m_seen = false;      // a source and destination are known
-    bool m_copied = false;    // and m_pixels holds their copy
+    bool m_seen = false;    // a source and destination are known
+    bool m_copied = false;  // and m_pixels holds their copy
     Rect m_source;
     Rect m_dest;
     std::vector<std::uint32_t> m_pixels;

@@ -23,7 +23,8 @@ Rect NudgedWindowRect(const Rect& window, NudgeKey key, bool shift, bool ctrl, P
     const int dx = horizontal ? signedStep : 0;
     const int dy = horizontal ? 0 : signedStep;
     if (!ctrl) {
-        return {Shifted(window.left, dx), Shifted(window.top, dy), Shifted(window.right, dx), Shifted(window.bottom, dy)};
+        return {Shifted(window.left, dx), Shifted(window.top, dy), Shifted(window.right, dx),
+                Shifted(window.bottom, dy)};
     }
     Rect resized = window;
     if (horizontal) {

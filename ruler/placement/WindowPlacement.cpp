@@ -10,7 +10,6 @@
 
 namespace {
 
-
 std::int64_t Width(const Rect& r) { return std::int64_t{r.right} - r.left; }
 std::int64_t Height(const Rect& r) { return std::int64_t{r.bottom} - r.top; }
 
@@ -22,8 +21,10 @@ Point Piece(int dpi) { return {Scaled(40, dpi), Scaled(20, dpi)}; }
 bool Covered(const Rect& spot, const std::vector<Rect>& areas) {
     std::vector<int> xs{spot.left, spot.right}, ys{spot.top, spot.bottom};
     for (const Rect& a : areas) {
-        for (const int x : {a.left, a.right}) if (spot.left < x && x < spot.right) xs.push_back(x);
-        for (const int y : {a.top, a.bottom}) if (spot.top < y && y < spot.bottom) ys.push_back(y);
+        for (const int x : {a.left, a.right})
+            if (spot.left < x && x < spot.right) xs.push_back(x);
+        for (const int y : {a.top, a.bottom})
+            if (spot.top < y && y < spot.bottom) ys.push_back(y);
     }
     for (auto* edges : {&xs, &ys}) {
         std::sort(edges->begin(), edges->end());
@@ -71,8 +72,11 @@ double ShownArea(const Rect& window, const std::vector<Rect>& areas) {
 // `after` taken back `taken` pixels towards `before`: each edge by that much at most, so
 // never past where it was.
 Rect TakenBack(const Rect& before, const Rect& after, std::int64_t taken) {
-    const auto edge = [taken](int was, int is) { return ClampToInt(is - std::clamp(std::int64_t{is} - was, -taken, taken)); };
-    return {edge(before.left, after.left), edge(before.top, after.top), edge(before.right, after.right), edge(before.bottom, after.bottom)};
+    const auto edge = [taken](int was, int is) {
+        return ClampToInt(is - std::clamp(std::int64_t{is} - was, -taken, taken));
+    };
+    return {edge(before.left, after.left), edge(before.top, after.top), edge(before.right, after.right),
+            edge(before.bottom, after.bottom)};
 }
 
 // The farthest any edge moved.
@@ -94,7 +98,9 @@ Point HeldSize(const Rect& window, int fromDpi, int dpi) {
 
 // `size` no larger than `area`; an area without size (none known) limits nothing.
 Point CutTo(Point size, const Rect& area) {
-    const auto cut = [](int length, std::int64_t room) { return room > 0 ? static_cast<int>(std::min<std::int64_t>(length, room)) : length; };
+    const auto cut = [](int length, std::int64_t room) {
+        return room > 0 ? static_cast<int>(std::min<std::int64_t>(length, room)) : length;
+    };
     return {cut(size.x, Width(area)), cut(size.y, Height(area))};
 }
 
@@ -122,7 +128,8 @@ Rect LimitedNudge(const Rect& before, const Rect& after, const std::vector<Rect>
     const Point piece = Piece(dpi);
     if (ShowsPiece(after, workAreas, piece)) return after;
     // Without work areas nothing is shown either way, and every key goes through.
-    if (!ShowsPiece(before, workAreas, piece)) return ShownArea(after, workAreas) >= ShownArea(before, workAreas) ? after : before;
+    if (!ShowsPiece(before, workAreas, piece))
+        return ShownArea(after, workAreas) >= ShownArea(before, workAreas) ? after : before;
     // The least taking back that shows the piece: `lost` pixels are too few, `kept` enough.
     std::int64_t lost = 0, kept = Way(before, after);
     while (kept - lost > 1) {

@@ -16,7 +16,9 @@ struct StoredPlacement {
     Rect window;
     int dpi = 96;
 
-    friend bool operator==(const StoredPlacement& a, const StoredPlacement& b) { return a.window == b.window && a.dpi == b.dpi; }
+    friend bool operator==(const StoredPlacement& a, const StoredPlacement& b) {
+        return a.window == b.window && a.dpi == b.dpi;
+    }
     friend bool operator!=(const StoredPlacement& a, const StoredPlacement& b) { return !(a == b); }
 };
 

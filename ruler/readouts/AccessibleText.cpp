@@ -32,14 +32,18 @@ std::string AccessibleValue(const RulerView& view, const TextMeasure& measure) {
     const std::string words(UnitWords(view.measure.unit));
     const std::string distance = WithUnit(texts.distance, UnitSuffix(view.measure.unit));
     std::string value;
-    if (!DistanceBox(layout, measure.TextWidth(distance)).box.IsEmpty()) Append(value, "Abstand " + texts.distance + " " + words);
+    if (!DistanceBox(layout, measure.TextWidth(distance)).box.IsEmpty())
+        Append(value, "Abstand " + texts.distance + " " + words);
     if (!layout.position.box.IsEmpty() && texts.position.size() >= 2) {
         std::string position = "Position " + texts.position[0] + ", " + texts.position[1] + " " + words;
         if (texts.position.size() > 2) position += " (" + texts.position[2] + " Pixel)";
         Append(value, position);
     }
     const Color color = view.color;
-    if (!layout.color.box.IsEmpty()) Append(value, "Farbe " + ColorText(color, ColorFormat::Hex) + " (" + ColorText(color, ColorFormat::Decimal) + ")");
-    if (view.reference && !layout.colorWithContrast.box.IsEmpty() && !texts.contrast.empty()) Append(value, "Kontrast " + texts.contrast);
+    if (!layout.color.box.IsEmpty())
+        Append(value,
+               "Farbe " + ColorText(color, ColorFormat::Hex) + " (" + ColorText(color, ColorFormat::Decimal) + ")");
+    if (view.reference && !layout.colorWithContrast.box.IsEmpty() && !texts.contrast.empty())
+        Append(value, "Kontrast " + texts.contrast);
     return value;
 }

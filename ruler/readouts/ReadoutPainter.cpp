@@ -18,7 +18,9 @@ void DrawBox(Canvas& canvas, const Rect& box, const Palette& palette) {
     canvas.Fill(box.Inflated(-1, -1), palette.box);
 }
 
-std::string DistanceShown(const RulerView& view) { return WithUnit(view.texts.distance, UnitSuffix(view.measure.unit)); }
+std::string DistanceShown(const RulerView& view) {
+    return WithUnit(view.texts.distance, UnitSuffix(view.measure.unit));
+}
 
 // The colour box, grown by the contrast's line while there is a reference.
 const TextBox& ColorBox(const RulerView& view) {
@@ -35,10 +37,14 @@ std::vector<std::pair<Point, Point>> ArrowStrokes(Point origin, bool vertical, i
     const int first = vertical ? origin.y + (lineHeight - length) / 2 : origin.x;
     const int last = first + length - 1;
     const int middle = vertical ? origin.x + length / 2 : origin.y + lineHeight / 2;
-    const auto at = [vertical](int along, int across) { return vertical ? Point{across, along} : Point{along, across}; };
+    const auto at = [vertical](int along, int across) {
+        return vertical ? Point{across, along} : Point{along, across};
+    };
     return {{at(first, middle), at(last + 1, middle)},
-            {at(first, middle), at(first + head, middle - head)}, {at(first, middle), at(first + head, middle + head)},
-            {at(last, middle), at(last - head, middle - head)},   {at(last, middle), at(last - head, middle + head)}};
+            {at(first, middle), at(first + head, middle - head)},
+            {at(first, middle), at(first + head, middle + head)},
+            {at(last, middle), at(last - head, middle - head)},
+            {at(last, middle), at(last - head, middle + head)}};
 }
 
 void DrawPositionPane(Canvas& canvas, const RulerView& view) {
@@ -49,7 +55,8 @@ void DrawPositionPane(Canvas& canvas, const RulerView& view) {
     const int lineHeight = canvas.TextHeight();
     for (const bool vertical : {false, true}) {
         const Point origin{layout.position.text.x, layout.position.text.y + (vertical ? layout.lineSpacing : 0)};
-        for (const auto& [from, to] : ArrowStrokes(origin, vertical, lineHeight, view.measure.dpi)) canvas.Line(from, to);
+        for (const auto& [from, to] : ArrowStrokes(origin, vertical, lineHeight, view.measure.dpi))
+            canvas.Line(from, to);
     }
     for (std::size_t i = 0; i < view.texts.position.size(); ++i) {
         const Point at{layout.positionLines.x, layout.positionLines.y + static_cast<int>(i) * layout.lineSpacing};
@@ -74,19 +81,22 @@ void DrawColorPane(Canvas& canvas, const RulerView& view) {
     const Point text = layout.color.text;
     canvas.TextAt(text, view.texts.color[0]);
     canvas.TextAt({text.x, text.y + layout.lineSpacing}, view.texts.color[1]);
-    if (&box == &layout.colorWithContrast) canvas.TextAt({text.x, text.y + 2 * layout.lineSpacing}, view.texts.contrast);
+    if (&box == &layout.colorWithContrast)
+        canvas.TextAt({text.x, text.y + 2 * layout.lineSpacing}, view.texts.contrast);
     // Framed in the text's colour, a swatch of the ruler's own colour stays visible.
     canvas.Fill(layout.swatch, view.palette.text);
     const Rect inside = layout.swatch.Inflated(-1, -1);
     canvas.Fill(inside, view.color);
-    if (view.reference) canvas.Fill({inside.left, inside.top + inside.Height() / 2, inside.right, inside.bottom}, *view.reference);
+    if (view.reference)
+        canvas.Fill({inside.left, inside.top + inside.Height() / 2, inside.right, inside.bottom}, *view.reference);
 }
 
 std::vector<Rect> ReadoutBoxes(const RulerView& view, const TextMeasure& measure) {
     std::vector<Rect> boxes;
     // A box as wide as its text may stand anywhere in its room.
-    const Rect distance = view.layout.distanceFitted ? view.layout.distance.box
-                                                     : DistanceBox(view.layout, measure.TextWidth(DistanceShown(view))).box;
+    const Rect distance = view.layout.distanceFitted
+                              ? view.layout.distance.box
+                              : DistanceBox(view.layout, measure.TextWidth(DistanceShown(view))).box;
     for (const Rect& box : {distance, view.layout.position.box, ColorBox(view).box}) {
         if (!box.IsEmpty()) boxes.push_back(box);
     }

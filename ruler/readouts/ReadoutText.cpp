@@ -55,33 +55,26 @@ ReadoutTexts ReadoutTextsFor(const ReadoutSubject& subject, const UnitOfMeasure&
 }
 
 Point CursorOffset(Point cursor, Point windowOrigin) {
-    return {Wrapped(std::int64_t{cursor.x} - windowOrigin.x),
-            Wrapped(std::int64_t{cursor.y} - windowOrigin.y)};
+    return {Wrapped(std::int64_t{cursor.x} - windowOrigin.x), Wrapped(std::int64_t{cursor.y} - windowOrigin.y)};
 }
 
 std::vector<std::string> PositionLines(Point cursor, Point windowOrigin, const UnitOfMeasure& unit) {
     const Point offset = CursorOffset(cursor, windowOrigin);
     switch (unit.unit) {
-    case UnitPixel:
-        return {Decimal(cursor.x), Decimal(cursor.y)};
-    case UnitLogical:
-        return {Logical(offset.x, unit.dpi), Logical(offset.y, unit.dpi), Decimal(offset.x)};
+    case UnitPixel: return {Decimal(cursor.x), Decimal(cursor.y)};
+    case UnitLogical: return {Logical(offset.x, unit.dpi), Logical(offset.y, unit.dpi), Decimal(offset.x)};
     case UnitCentimetre:
-    case UnitInch:
-        return {OneDecimal(InUnit(offset.x, unit)), OneDecimal(InUnit(offset.y, unit)), Decimal(offset.x)};
+    case UnitInch: return {OneDecimal(InUnit(offset.x, unit)), OneDecimal(InUnit(offset.y, unit)), Decimal(offset.x)};
     }
     return {};
 }
 
 std::string DistanceText(int offset, const UnitOfMeasure& unit) {
     switch (unit.unit) {
-    case UnitPixel:
-        return Decimal(offset);
-    case UnitLogical:
-        return Logical(offset, unit.dpi);
+    case UnitPixel: return Decimal(offset);
+    case UnitLogical: return Logical(offset, unit.dpi);
     case UnitCentimetre:
-    case UnitInch:
-        return OneDecimal(InUnit(offset, unit));
+    case UnitInch: return OneDecimal(InUnit(offset, unit));
     }
     return {};
 }
@@ -104,7 +97,9 @@ std::string_view UnitSuffix(RulerUnit unit) {
     return {};
 }
 
-std::string_view PositionSuffix(RulerUnit unit, std::size_t line) { return line < 2 ? UnitSuffix(unit) : UnitSuffix(UnitPixel); }
+std::string_view PositionSuffix(RulerUnit unit, std::size_t line) {
+    return line < 2 ? UnitSuffix(unit) : UnitSuffix(UnitPixel);
+}
 
 std::string WithUnit(std::string_view number, std::string_view suffix) {
     std::string text(number);

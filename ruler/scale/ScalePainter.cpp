@@ -18,20 +18,17 @@ constexpr int kMaxMarksPerRun = 1 << 20;
 
 bool IsPositiveFinite(double value) { return std::isfinite(value) && value > 0.0; }
 
-bool IsWithinRange(int coordinate) {
-    return -kMaxCoordinate <= coordinate && coordinate <= kMaxCoordinate;
-}
+bool IsWithinRange(int coordinate) { return -kMaxCoordinate <= coordinate && coordinate <= kMaxCoordinate; }
 
 bool IsWithinRange(const Rect& r) {
-    return IsWithinRange(r.left) && IsWithinRange(r.top) && IsWithinRange(r.right) &&
-           IsWithinRange(r.bottom);
+    return IsWithinRange(r.left) && IsWithinRange(r.top) && IsWithinRange(r.right) && IsWithinRange(r.bottom);
 }
 
 // Anything else would loop without end or leave the int range: it draws nothing.
 bool IsDrawable(const Rect& area, const ScaleSeries& series, const UnitMetrics& metrics) {
     return IsPositiveFinite(series.step) && IsPositiveFinite(metrics.pixelsPerUnitX) &&
-           IsPositiveFinite(metrics.pixelsPerUnitY) && series.tickLength >= 0 &&
-           IsWithinRange(series.tickLength) && IsWithinRange(area);
+           IsPositiveFinite(metrics.pixelsPerUnitY) && series.tickLength >= 0 && IsWithinRange(series.tickLength) &&
+           IsWithinRange(area);
 }
 
 bool Touches(const Rect& box, const Rect& clip) { return !box.IsEmpty() && box.Intersects(clip); }
@@ -42,9 +39,8 @@ bool Near(const Rect& a, const Rect& b, int gap) { return a.Inflated(gap, gap).I
 // The sizes of the numbers' boxes and the extents a pass needs, at the window's resolution.
 struct Boxes {
     explicit Boxes(int dpi)
-        : half(Scaled(15, dpi)), depth(Scaled(20, dpi)), width(Scaled(30, dpi)),
-          centredHalf(Scaled(10, dpi)), minAcross(Scaled(30, dpi)), minDown(Scaled(40, dpi)),
-          twoRows(Scaled(70, dpi)) {}
+        : half(Scaled(15, dpi)), depth(Scaled(20, dpi)), width(Scaled(30, dpi)), centredHalf(Scaled(10, dpi)),
+          minAcross(Scaled(30, dpi)), minDown(Scaled(40, dpi)), twoRows(Scaled(70, dpi)) {}
     int half;         // half a box's width along the top and bottom, or height along the sides
     int depth;        // a box's depth below or above the ticks of the top and bottom
     int width;        // a box's width beside the ticks of the sides
@@ -128,9 +124,7 @@ int Every(double spacing, int size, int gap) {
 }
 
 // Marks of one run stop mattering once their number boxes start at or past `farEdge`.
-bool IsPast(const Run& run, double position, double farEdge) {
-    return position - run.boxes.half >= farEdge;
-}
+bool IsPast(const Run& run, double position, double farEdge) { return position - run.boxes.half >= farEdge; }
 
 // The widest number a run along `extent` pixels can show: that of its last mark.
 int WidestNumber(const Run& run, int extent, double pixelsPerUnit) {
@@ -149,7 +143,8 @@ std::vector<Rect> SideColumns(const Run& run, const Rect& a) {
     const Boxes& b = run.boxes;
     const int len = run.tickLength;
     if (a.right - a.left > b.twoRows)
-        return {{a.left + len, a.top, a.left + len + b.width, a.bottom}, {a.right - len - b.width, a.top, a.right, a.bottom}};
+        return {{a.left + len, a.top, a.left + len + b.width, a.bottom},
+                {a.right - len - b.width, a.top, a.right, a.bottom}};
     const int middle = a.left + (a.right - a.left) / 2;
     return {{middle - b.centredHalf, a.top, middle + b.centredHalf, a.bottom}};
 }
@@ -188,7 +183,8 @@ void DrawEdges(Run& run, const Rect& a, double pixelsPerUnit, bool across) {
             run.Numbers(q, Oriented(across, at - b.half, near + len, at + b.half, near + len + depth),
                         Oriented(across, at - b.half, far - len - depth, at + b.half, farBoxEnd), across);
         } else {
-            run.Numbers(q, Oriented(across, at - b.half, middle - b.centredHalf, at + b.half, middle + b.centredHalf), {}, across);
+            run.Numbers(q, Oriented(across, at - b.half, middle - b.centredHalf, at + b.half, middle + b.centredHalf),
+                        {}, across);
         }
     }
 }
@@ -201,7 +197,8 @@ constexpr double kClosestMarks = 3.0;
 void DrawScale(Canvas& canvas, const Rect& area, const ScaleSeries& series, RulerUnit unit, std::int32_t zoom,
                const UnitMetrics& metrics, int dpi, const NumberRoom& room) {
     if (!IsDrawable(area, series, metrics)) return;
-    Run run{canvas, canvas.ClipBox(), series, unit, zoom, metrics, Scaled(series.tickLength, dpi), Boxes(dpi), room, {}, {}};
+    Run run{canvas, canvas.ClipBox(), series, unit, zoom, metrics, Scaled(series.tickLength, dpi), Boxes(dpi), room, {},
+            {}};
     run.sideColumns = SideColumns(run, area);
     if (series.step * metrics.pixelsPerUnitX >= kClosestMarks) DrawEdges(run, area, metrics.pixelsPerUnitX, true);
     if (series.step * metrics.pixelsPerUnitY >= kClosestMarks) DrawEdges(run, area, metrics.pixelsPerUnitY, false);

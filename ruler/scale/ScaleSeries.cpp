@@ -27,26 +27,21 @@ std::vector<ScaleSeries> SeriesFor(RulerUnit unit, std::int32_t zoom, int dpi) {
         const double z = zoom;
         return {{z * 0.01, 5, false}, {z * 0.05, 8, false}, {z * 0.1, 10, true}};
     }
-    case UnitInch:
-        return {{0.125, 3, false}, {0.25, 5, false}, {0.5, 8, false}, {1.0, 10, true}};
-    case UnitLogical:
-        return {{5, 3, false}, {10, 5, false}, {50, 8, false}, {100, 10, true}};
+    case UnitInch: return {{0.125, 3, false}, {0.25, 5, false}, {0.5, 8, false}, {1.0, 10, true}};
+    case UnitLogical: return {{5, 3, false}, {10, 5, false}, {50, 8, false}, {100, 10, true}};
     }
     return {};
 }
 
 UnitMetrics MetricsFor(RulerUnit unit, int dpi) {
     switch (unit) {
-    case UnitCentimetre:
-        return {dpi * kInchesPerMillimetre, dpi * kInchesPerMillimetre};
-    case UnitInch:
-        return {static_cast<double>(dpi), static_cast<double>(dpi)};
+    case UnitCentimetre: return {dpi * kInchesPerMillimetre, dpi * kInchesPerMillimetre};
+    case UnitInch: return {static_cast<double>(dpi), static_cast<double>(dpi)};
     case UnitLogical: {
         const double perLogical = static_cast<double>(dpi) / kBaseDpi;
         return {perLogical, perLogical, dpi};
     }
-    case UnitPixel:
-        break;
+    case UnitPixel: break;
     }
     return {1.0, 1.0};
 }
@@ -54,7 +49,6 @@ UnitMetrics MetricsFor(RulerUnit unit, int dpi) {
 double MarkOffset(double q, double pixelsPerUnit, const UnitMetrics& metrics) {
     // The marks of logical pixels fall on whole numbers; beyond the int range they are past
     // any edge anyway.
-    if (metrics.logicalDpi > 0 && std::abs(q) < 1e9)
-        return Rescaled(static_cast<int>(q), kBaseDpi, metrics.logicalDpi);
+    if (metrics.logicalDpi > 0 && std::abs(q) < 1e9) return Rescaled(static_cast<int>(q), kBaseDpi, metrics.logicalDpi);
     return std::trunc(q * pixelsPerUnit);
 }

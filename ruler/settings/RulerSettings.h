@@ -19,9 +19,9 @@ struct RulerSettings {
     RulerUnit unit = UnitPixel;
     std::int32_t zoom = 100;  // calibrates the centimetre scale; always at least 1
     bool alphaSliderShown = false;
-    int magnifierFactor = 2;  // kMinMagnifierFactor to kMaxMagnifierFactor
+    int magnifierFactor = 2;                     // kMinMagnifierFactor to kMaxMagnifierFactor
     ColorFormat colorFormat = ColorFormat::Hex;  // how Ctrl+C copies a colour
-    int opacity = kOpaque;  // kMostTransparent to kOpaque, set by the transparency slider
+    int opacity = kOpaque;                       // kMostTransparent to kOpaque, set by the transparency slider
 
     friend bool operator==(const RulerSettings& a, const RulerSettings& b) {
         return a.unit == b.unit && a.zoom == b.zoom && a.alphaSliderShown == b.alphaSliderShown &&

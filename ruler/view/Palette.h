@@ -5,10 +5,10 @@
 // The colours the ruler paints itself in. The swatch, the magnified picture and its grid keep
 // their true colours in any palette.
 struct Palette {
-    Color surface = Rgb(0, 255, 255);     // the ruler, and the magnifier's picture beyond a held copy
-    Color ink = Rgb(64, 64, 64);          // ticks, the scale's numbers and the readouts' frames
-    Color box = Rgb(255, 255, 255);       // the readouts' boxes
-    Color text = Rgb(0, 0, 0);            // the readouts, their arrows and the swatch's frame
+    Color surface = Rgb(0, 255, 255);  // the ruler, and the magnifier's picture beyond a held copy
+    Color ink = Rgb(64, 64, 64);       // ticks, the scale's numbers and the readouts' frames
+    Color box = Rgb(255, 255, 255);    // the readouts' boxes
+    Color text = Rgb(0, 0, 0);         // the readouts, their arrows and the swatch's frame
     Color crosshair = Rgb(0, 0, 255);
     Color heldCrosshair = Rgb(255, 0, 0);  // while Space holds
 };

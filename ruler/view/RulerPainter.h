@@ -14,16 +14,16 @@
 
 // Everything one paint of the ruler reads, taken from the window at the moment of painting.
 struct RulerView {
-    Rect client;           // client rectangle, origin 0,0
+    Rect client;            // client rectangle, origin 0,0
     UnitOfMeasure measure;  // the unit, the window's resolution (for every size too) and the zoom
     PaneLayout layout;
-    ReadoutTexts texts;    // what the readouts show
-    Color color = 0xFFFFFFFF;         // the colour the readouts show, for the swatch
-    std::optional<Color> reference;   // shown in the swatch's lower half
-    MagnifierGeometry magnifier;      // where the magnifier copies from and to
-    bool held = false;                // Space holds the readouts and the picture
-    Rect heldSource;                  // the screen pixels of the held copy
-    Rect picked;                      // the block picked in the held picture; empty when none
+    ReadoutTexts texts;              // what the readouts show
+    Color color = 0xFFFFFFFF;        // the colour the readouts show, for the swatch
+    std::optional<Color> reference;  // shown in the swatch's lower half
+    MagnifierGeometry magnifier;     // where the magnifier copies from and to
+    bool held = false;               // Space holds the readouts and the picture
+    Rect heldSource;                 // the screen pixels of the held copy
+    Rect picked;                     // the block picked in the held picture; empty when none
     Palette palette = kRulerColors;
 };
 

@@ -32,7 +32,8 @@ void RunZoomDialog(HWND owner, RulerSettings& settings) {
 void MarkContextMenu(HMENU popup, const RulerSettings& settings) {
     for (const int command : CheckedCommands(settings)) ::CheckMenuItem(popup, command, MF_BYCOMMAND | MF_CHECKED);
     const int zoom = SubmenuHolding(popup, ID_ZOOM_100);
-    if (!ZoomMenuEnabled(settings.unit) && zoom >= 0) ::EnableMenuItem(popup, zoom, MF_BYPOSITION | MF_GRAYED | MF_DISABLED);
+    if (!ZoomMenuEnabled(settings.unit) && zoom >= 0)
+        ::EnableMenuItem(popup, zoom, MF_BYPOSITION | MF_GRAYED | MF_DISABLED);
 }
 
 RulerSettings RunContextMenu(HWND owner, Point at, const RulerSettings& current, bool& menuOpen) {
@@ -41,9 +42,11 @@ RulerSettings RunContextMenu(HWND owner, Point at, const RulerSettings& current,
     if (!popup) return current;
     MarkContextMenu(popup, current);
     menuOpen = true;
-    const int command = static_cast<int>(::TrackPopupMenu(popup, TPM_RIGHTBUTTON | TPM_RETURNCMD, at.x, at.y, 0, owner, nullptr));
+    const int command =
+        static_cast<int>(::TrackPopupMenu(popup, TPM_RIGHTBUTTON | TPM_RETURNCMD, at.x, at.y, 0, owner, nullptr));
     menuOpen = false;
     RulerSettings settings = current;
-    if (::IsWindow(owner) && ApplyMenuCommand(settings, command) == MenuFollowUp::RunZoomDialog) RunZoomDialog(owner, settings);
+    if (::IsWindow(owner) && ApplyMenuCommand(settings, command) == MenuFollowUp::RunZoomDialog)
+        RunZoomDialog(owner, settings);
     return settings;
 }

@@ -2,11 +2,8 @@
 #include "ruler/win32/GdiCanvas.h"
 
 CGdiCanvas::CGdiCanvas(CDC& dc, HFONT font, const CScreenCapture* capture)
-    : m_dc(dc.GetSafeHdc()),
-      m_capture(capture),
-      m_originalPen(::GetCurrentObject(m_dc, OBJ_PEN)),
-      m_originalFont(::GetCurrentObject(m_dc, OBJ_FONT)),
-      m_originalBkMode(::SetBkMode(m_dc, TRANSPARENT)) {
+    : m_dc(dc.GetSafeHdc()), m_capture(capture), m_originalPen(::GetCurrentObject(m_dc, OBJ_PEN)),
+      m_originalFont(::GetCurrentObject(m_dc, OBJ_FONT)), m_originalBkMode(::SetBkMode(m_dc, TRANSPARENT)) {
     if (font) ::SelectObject(m_dc, font);
     TEXTMETRICW metrics{};
     if (::GetTextMetricsW(m_dc, &metrics)) m_textHeight = metrics.tmHeight;
@@ -77,15 +74,16 @@ void CGdiCanvas::StretchFromScreen(const Rect& dest, const Rect& source, const R
 void CGdiCanvas::StretchFromCopy(const Rect& dest, const Rect& source, const Rect& within) {
     if (!m_capture) return;
     const Rect held = m_capture->Source();
-    Stretch(dest, m_capture->GetSafeHdc(), {source.left - held.left, source.top - held.top}, {source.Width(), source.Height()}, within);
+    Stretch(dest, m_capture->GetSafeHdc(), {source.left - held.left, source.top - held.top},
+            {source.Width(), source.Height()}, within);
 }
 
 void CGdiCanvas::Stretch(const Rect& dest, HDC from, Point sourceOrigin, Point sourceSize, const Rect& within) {
     const CSavedState saved(m_dc);
     ::IntersectClipRect(m_dc, within.left, within.top, within.right, within.bottom);
     ::SetStretchBltMode(m_dc, COLORONCOLOR);
-    ::StretchBlt(m_dc, dest.left, dest.top, dest.Width(), dest.Height(), from, sourceOrigin.x, sourceOrigin.y, sourceSize.x,
-                 sourceSize.y, SRCCOPY);
+    ::StretchBlt(m_dc, dest.left, dest.top, dest.Width(), dest.Height(), from, sourceOrigin.x, sourceOrigin.y,
+                 sourceSize.x, sourceSize.y, SRCCOPY);
 }
 
 void CGdiCanvas::FillChecker(const Rect& box, Point origin) {

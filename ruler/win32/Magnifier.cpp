@@ -22,5 +22,6 @@ bool CMagnifier::Pick(const MagnifierGeometry& geometry, Point mouse) {
 ReadoutSubject CMagnifier::Subject(const ReadoutSubject& live) const {
     if (!m_hold) return live;
     if (!m_hold->picked) return m_hold->subject;
-    return {*m_hold->picked, m_hold->subject.windowOrigin, m_capture.ColorAt(*m_hold->picked).value_or(m_hold->subject.color)};
+    return {*m_hold->picked, m_hold->subject.windowOrigin,
+            m_capture.ColorAt(*m_hold->picked).value_or(m_hold->subject.color)};
 }

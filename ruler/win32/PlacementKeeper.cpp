@@ -28,7 +28,8 @@ std::vector<Rect> WorkAreas(const std::vector<MonitorArea>& monitors) {
 bool CPlacementKeeper::Restore(CWnd& window, int dpi, const std::vector<MonitorArea>& monitors) {
     const Rect made = window.GetWindowRect();
     const Point minimum = MinimumTrackSize(dpi);
-    window.MoveWindow({made.left, made.top, made.left + std::max(made.Width(), minimum.x), made.top + std::max(made.Height(), minimum.y)});
+    window.MoveWindow({made.left, made.top, made.left + std::max(made.Width(), minimum.x),
+                       made.top + std::max(made.Height(), minimum.y)});
 
     m_stored = m_store.LoadPlacement();
     if (!m_stored) return false;
@@ -47,7 +48,8 @@ void CPlacementKeeper::Save(const CWnd& window, int dpi) {
     m_stored = now;
 }
 
-void CPlacementKeeper::Nudge(CWnd& window, NudgeKey key, bool shift, bool ctrl, int dpi, const std::vector<MonitorArea>& monitors) {
+void CPlacementKeeper::Nudge(CWnd& window, NudgeKey key, bool shift, bool ctrl, int dpi,
+                             const std::vector<MonitorArea>& monitors) {
     const Rect before = window.GetWindowRect();
     const Rect proposed = NudgedWindowRect(before, key, shift, ctrl, MinimumTrackSize(dpi));
     window.MoveWindow(LimitedNudge(before, proposed, WorkAreas(monitors), dpi));

@@ -12,7 +12,8 @@ constexpr int kArrowStep = 5, kPageStep = 25;
 
 }  // namespace
 
-void CRulerSliders::Create(HWND ruler, int dpi, HFONT font, const Rect& magnifier, int factor, bool alphaShown, int opacity) {
+void CRulerSliders::Create(HWND ruler, int dpi, HFONT font, const Rect& magnifier, int factor, bool alphaShown,
+                           int opacity) {
     m_ruler = ruler;
     m_setLayered = User32().Find<SetLayeredWindowAttributesFn>("SetLayeredWindowAttributes");
     m_magnifier.DestroyWindow();

@@ -19,7 +19,9 @@ public:
     // The magnifier slider's position when `control` is it.
     std::optional<int> MagnifierPosition(HWND control) const;
     void ShowAlpha(bool shown) { m_alpha.ShowWindow(shown ? SW_SHOW : SW_HIDE); }
-    bool IsSlider(HWND control) const { return control && (control == m_magnifier.GetSafeHwnd() || control == m_alpha.GetSafeHwnd()); }
+    bool IsSlider(HWND control) const {
+        return control && (control == m_magnifier.GetSafeHwnd() || control == m_alpha.GetSafeHwnd());
+    }
     // A notification from the control `id`: the transparency slider notifies on every redraw,
     // so the opacity follows its thumb while it moves. The new opacity when it changed.
     std::optional<int> OnNotify(WPARAM id);
@@ -33,5 +35,5 @@ private:
     CSliderCtrl m_magnifier;
     CSliderCtrl m_alpha;
     SetLayeredWindowAttributesFn m_setLayered = nullptr;  // null on systems without layered windows
-    int m_opacity = 255;  // what the ruler shows
+    int m_opacity = 255;                                  // what the ruler shows
 };

@@ -141,9 +141,11 @@ LRESULT CRulerWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_KEYDOWN: return OnKeyDown(static_cast<int>(wParam), (lParam & (1 << 30)) != 0) ? 0 : Default();
     case WM_MOUSEWHEEL: return OnMouseWheel(GET_WHEEL_DELTA_WPARAM(wParam), PointFromLParam(lParam)), 0;
     case WM_VSCROLL:
-        if (const auto factor = m_sliders.MagnifierPosition(reinterpret_cast<HWND>(lParam))) SetMagnifierFactor(*factor);
+        if (const auto factor = m_sliders.MagnifierPosition(reinterpret_cast<HWND>(lParam)))
+            SetMagnifierFactor(*factor);
         return Default();
-    case WM_SETFOCUS: return m_keyboard.OnSetFocus(), 0;  // the ruler keeps the keyboard: no control is given it instead
+    case WM_SETFOCUS:
+        return m_keyboard.OnSetFocus(), 0;  // the ruler keeps the keyboard: no control is given it instead
     case WM_KILLFOCUS:
         m_keyboard.OnKillFocus(m_hWnd, reinterpret_cast<HWND>(wParam));
         return m_placement.OnKeyboardGone(*this, m_dpi), Default();
@@ -163,8 +165,7 @@ void CRulerWnd::OnPaint() {
         CBufferedDC buffer(paint);
         CGdiCanvas canvas(buffer, m_fonts.Dialog(), &m_watch.Capture());
         PaintRuler(canvas, View());
-    } catch (...) {
-    }
+    } catch (...) {}
 }
 
 RulerView CRulerWnd::View() const {
@@ -236,7 +237,8 @@ void CRulerWnd::OnSystemChange() {
 bool CRulerWnd::HighContrastOn() const {
     HIGHCONTRASTW contrast{};
     contrast.cbSize = sizeof contrast;
-    return ::SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof contrast, &contrast, 0) && (contrast.dwFlags & HCF_HIGHCONTRASTON);
+    return ::SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof contrast, &contrast, 0) &&
+           (contrast.dwFlags & HCF_HIGHCONTRASTON);
 }
 
 void CRulerWnd::SetMagnifierFactor(int factor) {
@@ -274,7 +276,8 @@ LRESULT CRulerWnd::OnSetCursor(int hitTest) {
 void CRulerWnd::OnLButtonDown(LPARAM position) {
     Default();
     ::SetFocus(m_hWnd);  // a press on the surface takes the keyboard back from the sliders
-    PostMessage(WM_NCLBUTTONDOWN, static_cast<WPARAM>(PressZone(ZoneUnderCursor())), MAKELPARAM(LOWORD(position), HIWORD(position)));
+    PostMessage(WM_NCLBUTTONDOWN, static_cast<WPARAM>(PressZone(ZoneUnderCursor())),
+                MAKELPARAM(LOWORD(position), HIWORD(position)));
 }
 
 // While the ruler itself has the keyboard: see KeyCommands.

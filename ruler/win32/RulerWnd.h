@@ -89,7 +89,7 @@ private:
     int m_dpi = 96;  // the window's resolution, kept up to date by WM_DPICHANGED
     CRulerFonts m_fonts;
     ReadoutWidths m_readoutWidths;
-    PaneLayout m_layout;            // made anew when the size, the resolution or the unit changes
+    PaneLayout m_layout;                  // made anew when the size, the resolution or the unit changes
     std::vector<MonitorArea> m_monitors;  // re-read when the display or its settings change
     CRulerSliders m_sliders;
     CZoneCursors m_cursors;

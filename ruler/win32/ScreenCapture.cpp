@@ -1,7 +1,6 @@
 // Copying a screen area into a bitmap of the program's own.
 #include "ruler/win32/ScreenCapture.h"
 
-
 CScreenCapture::~CScreenCapture() {
     if (m_previousBitmap) ::SelectObject(m_memory.GetSafeHdc(), m_previousBitmap);
 }
@@ -12,8 +11,9 @@ std::size_t CScreenCapture::PixelCount() const {
 
 std::optional<Color> CScreenCapture::ColorAt(Point pixel) const {
     if (!m_holds || !m_source.Contains(pixel)) return std::nullopt;
-    const std::size_t at = static_cast<std::size_t>(pixel.y - m_source.top) * static_cast<std::size_t>(m_source.Width()) +
-                           static_cast<std::size_t>(pixel.x - m_source.left);
+    const std::size_t at =
+        static_cast<std::size_t>(pixel.y - m_source.top) * static_cast<std::size_t>(m_source.Width()) +
+        static_cast<std::size_t>(pixel.x - m_source.left);
     const std::uint32_t bgr = m_bits[at];  // a 32-bit DIB holds blue in its low byte
     return Rgb((bgr >> 16) & 0xFFu, (bgr >> 8) & 0xFFu, bgr & 0xFFu);
 }
@@ -21,8 +21,8 @@ std::optional<Color> CScreenCapture::ColorAt(Point pixel) const {
 bool CScreenCapture::Grab(const Rect& source, const CDC& screen) {
     m_holds = false;
     if (!Fit(screen, source.Width(), source.Height())) return false;
-    if (!::BitBlt(m_memory.GetSafeHdc(), 0, 0, source.Width(), source.Height(), screen.GetSafeHdc(), source.left, source.top,
-                  SRCCOPY))
+    if (!::BitBlt(m_memory.GetSafeHdc(), 0, 0, source.Width(), source.Height(), screen.GetSafeHdc(), source.left,
+                  source.top, SRCCOPY))
         return false;
     ::GdiFlush();  // the copy must have reached the bitmap's memory before it is read
     m_source = source;

@@ -37,7 +37,6 @@ public:
 private:
     bool Fit(const CDC& screen, int width, int height);
 
-
     CDC m_memory;
     CBitmap m_bitmap;
     HGDIOBJ m_previousBitmap = nullptr;

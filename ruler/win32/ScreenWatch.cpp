@@ -13,13 +13,15 @@ void CScreenWatch::Arrange(const Rect& pane, int factor, const std::vector<Monit
 
 void CScreenWatch::PlacePicture() {
     const Point cursor = m_magnifier.Cursor(m_tracker.LastCursor());
-    m_geometry = m_pane.IsEmpty() ? MagnifierGeometry{}
-                                  : MagnifierGeometryFor(m_pane, m_factor, cursor, MonitorAt(cursor, m_monitors), m_dpi);
+    m_geometry = m_pane.IsEmpty()
+                     ? MagnifierGeometry{}
+                     : MagnifierGeometryFor(m_pane, m_factor, cursor, MonitorAt(cursor, m_monitors), m_dpi);
 }
 
 bool CScreenWatch::Tick(Point origin, bool colorShown) {
     POINT position{};
-    const bool moved = m_tracker.OnCursor(::GetCursorPos(&position) ? std::optional<Point>(FromPOINT(position)) : std::nullopt);
+    const bool moved =
+        m_tracker.OnCursor(::GetCursorPos(&position) ? std::optional<Point>(FromPOINT(position)) : std::nullopt);
     PlacePicture();
     bool repaint = m_magnifier.Tick(m_geometry, CScreenDC());
     const Point cursor = m_tracker.LastCursor();

@@ -21,7 +21,9 @@ public:
     // the picture is to be repainted; while Space holds, pointing into it picks a pixel.
     bool Tick(Point origin, bool colorShown);
     // The readouts' texts now: the boxes of `layout` whose text changed since the last tick.
-    std::vector<Rect> ChangedBoxes(const ReadoutTexts& texts, const PaneLayout& layout) { return m_tracker.OnTexts(texts, layout); }
+    std::vector<Rect> ChangedBoxes(const ReadoutTexts& texts, const PaneLayout& layout) {
+        return m_tracker.OnTexts(texts, layout);
+    }
 
     // What the readouts show: the cursor and the colour under it, or what Space holds.
     ReadoutSubject Subject(Point origin) const;

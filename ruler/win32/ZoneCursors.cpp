@@ -17,7 +17,8 @@ void CZoneCursors::Load(int dpi) {
     const int size = Scaled(kCursorSize, kDrawnDpis[DrawnIndexFor(dpi)]);  // one the cursors hold
     HINSTANCE module = ::GetModuleHandleW(nullptr);
     for (int i = 0; i < 4; ++i)
-        m_reading[i] = static_cast<HCURSOR>(::LoadImageW(module, MAKEINTRESOURCEW(kReadingCursors[i]), IMAGE_CURSOR, size, size, 0));
+        m_reading[i] = static_cast<HCURSOR>(
+            ::LoadImageW(module, MAKEINTRESOURCEW(kReadingCursors[i]), IMAGE_CURSOR, size, size, 0));
 }
 
 void CZoneCursors::Release() {

@@ -14,7 +14,8 @@
 
 namespace {
 
-constexpr ColorFormat kFormats[] = {ColorFormat::Hex, ColorFormat::HexBare, ColorFormat::Rgb, ColorFormat::Hsl, ColorFormat::Decimal};
+constexpr ColorFormat kFormats[] = {ColorFormat::Hex, ColorFormat::HexBare, ColorFormat::Rgb, ColorFormat::Hsl,
+                                    ColorFormat::Decimal};
 constexpr Color kBlack = Rgb(0, 0, 0), kWhite = Rgb(255, 255, 255);
 
 // Every format, red first although it is the low byte; the fourth byte is ignored and a format
@@ -36,11 +37,11 @@ TEST(ColorText, EveryFormat) {
 // where the hue wraps round to 0.
 TEST(ColorText, HslRoundsHalvesUp) {
     const std::pair<Color, const char*> cases[] = {
-        {Rgb(120, 0, 1), "hsl(0, 100%, 24%)"},      // 359.5 degrees: up to 360, which is 0
-        {Rgb(8, 0, 1), "hsl(353, 100%, 2%)"},       // 352.5: up, not mirrored from -7.5
-        {Rgb(204, 171, 132), "hsl(33, 41%, 66%)"},  // 32.5
-        {Rgb(91, 115, 117), "hsl(185, 13%, 41%)"},  // 12.5 %, dark
-        {Rgb(141, 189, 209), "hsl(198, 43%, 69%)"}, // 42.5 %, light
+        {Rgb(120, 0, 1), "hsl(0, 100%, 24%)"},       // 359.5 degrees: up to 360, which is 0
+        {Rgb(8, 0, 1), "hsl(353, 100%, 2%)"},        // 352.5: up, not mirrored from -7.5
+        {Rgb(204, 171, 132), "hsl(33, 41%, 66%)"},   // 32.5
+        {Rgb(91, 115, 117), "hsl(185, 13%, 41%)"},   // 12.5 %, dark
+        {Rgb(141, 189, 209), "hsl(198, 43%, 69%)"},  // 42.5 %, light
     };
     for (const auto& [color, text] : cases) EXPECT_EQ(ColorText(color, ColorFormat::Hsl), text) << std::hex << color;
 }
@@ -57,14 +58,18 @@ TEST(ColorText, HslMatchesExactFractions) {
         for (int g = 0; g <= 255; g += 15)
             for (int b = 0; b <= 255; b += 15) {
                 int hue = -1, saturation = -1, lightness = -1;
-                std::sscanf(ColorText(Rgb(r, g, b), ColorFormat::Hsl).c_str(), "hsl(%d, %d%%, %d%%)", &hue, &saturation, &lightness);
-                const int c[] = {r, g, b}, top = int(std::max_element(c, c + 3) - c), bottom = *std::min_element(c, c + 3);
+                std::sscanf(ColorText(Rgb(r, g, b), ColorFormat::Hsl).c_str(), "hsl(%d, %d%%, %d%%)", &hue, &saturation,
+                            &lightness);
+                const int c[] = {r, g, b}, top = int(std::max_element(c, c + 3) - c),
+                          bottom = *std::min_element(c, c + 3);
                 const int chroma = c[top] - bottom, sum = c[top] + bottom;
-                const int sixths = chroma ? (2 * top * chroma + c[(top + 1) % 3] - c[(top + 2) % 3] + 6 * chroma) % (6 * chroma) : 0;
-                const bool right = Nearest(lightness, 100 * sum, 510) && hue >= 0 && hue < 360 &&
-                                   (chroma ? (Nearest(hue, 60 * sixths, chroma) || Nearest(hue + 360, 60 * sixths, chroma)) &&
-                                                 Nearest(saturation, 100 * chroma, 255 - std::abs(sum - 255))
-                                           : hue == 0 && saturation == 0);
+                const int sixths =
+                    chroma ? (2 * top * chroma + c[(top + 1) % 3] - c[(top + 2) % 3] + 6 * chroma) % (6 * chroma) : 0;
+                const bool right =
+                    Nearest(lightness, 100 * sum, 510) && hue >= 0 && hue < 360 &&
+                    (chroma ? (Nearest(hue, 60 * sixths, chroma) || Nearest(hue + 360, 60 * sixths, chroma)) &&
+                                  Nearest(saturation, 100 * chroma, 255 - std::abs(sum - 255))
+                            : hue == 0 && saturation == 0);
                 if (!right) wrong.push_back(Rgb(r, g, b));
             }
     EXPECT_EQ(wrong, std::vector<Color>{});
@@ -74,8 +79,11 @@ TEST(ColorText, HslMatchesExactFractions) {
 // (4.4999999, 6.9999995) read below them, where rounding would have them pass. Any double gives
 // a short text, what no two colours give "?:1".
 TEST(Contrast, RatioOfTwoColoursCut) {
-    const struct { Color a, b; const char* text; } cases[] = {
-        {0xFF000000, 0x12FFFFFF, "21.00:1"}, {Rgb(51, 102, 204), Rgb(51, 102, 204), "1.00:1"},
+    const struct {
+        Color a, b;
+        const char* text;
+    } cases[] = {
+        {0xFF000000, 0x12FFFFFF, "21.00:1"},       {Rgb(51, 102, 204), Rgb(51, 102, 204), "1.00:1"},
         {Rgb(0x77, 0x77, 0x77), kWhite, "4.47:1"}, {Rgb(0x45, 0x83, 0x01), kBlack, "4.49:1"},  // 4.478, 4.4999999
         {Rgb(0x7C, 0x72, 0x90), kWhite, "4.50:1"}, {Rgb(0xE9, 0x69, 0xA1), kBlack, "6.99:1"},  // 4.5000006, 6.9999995
         {Rgb(0x33, 0x64, 0x2C), kWhite, "7.00:1"},                                             // 7.0000003
@@ -84,7 +92,8 @@ TEST(Contrast, RatioOfTwoColoursCut) {
         EXPECT_EQ(ContrastText(ContrastRatio(c.a, c.b)), c.text) << std::hex << c.a;
         EXPECT_EQ(ContrastRatio(c.a, c.b), ContrastRatio(c.b, c.a)) << std::hex << c.a;
     }
-    for (const double ratio : {1e9, -0.001, std::numeric_limits<double>::infinity(), std::nan("")}) EXPECT_EQ(ContrastText(ratio), "?:1") << ratio;
+    for (const double ratio : {1e9, -0.001, std::numeric_limits<double>::infinity(), std::nan("")})
+        EXPECT_EQ(ContrastText(ratio), "?:1") << ratio;
     EXPECT_EQ(ContrastText(999999999.99), "999999999.99:1");
 }
 

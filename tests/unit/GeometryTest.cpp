@@ -25,8 +25,10 @@ PaneLayout Layout(const Rect& client, RulerUnit unit = UnitPixel, int dpi = 96) 
 TEST(PaneLayout, BoxesSizedFromTheWidestTextsAndTheRestMovesAlong) {
     const PaneLayout l = Layout({0, 0, 640, 170}), cm = Layout({0, 0, 640, 170}, UnitCentimetre);
     EXPECT_EQ(cm.position.box.Height() - l.position.box.Height(), 15) << "a third line";
-    const std::pair<int, int> moved[] = {{cm.distance.box.right, l.distance.box.right}, {cm.position.box.right, l.position.box.right},
-                                         {cm.color.box.right, l.color.box.right}, {cm.magnifier.left, l.magnifier.left}};
+    const std::pair<int, int> moved[] = {{cm.distance.box.right, l.distance.box.right},
+                                         {cm.position.box.right, l.position.box.right},
+                                         {cm.color.box.right, l.color.box.right},
+                                         {cm.magnifier.left, l.magnifier.left}};
     for (const auto& [wider, narrower] : moved) EXPECT_EQ(wider - 12, narrower);
 }
 
@@ -35,20 +37,30 @@ TEST(PaneLayout, BoxesSizedFromTheWidestTextsAndTheRestMovesAlong) {
 // distance box at its place; a narrower one centres a box as wide as its text below its top
 // edge, and shows none when its text is wider than the ruler.
 TEST(PaneLayout, ShowsWhatFitsInsideTheRuler) {
-    const struct { Rect client; bool distance, position, colour, contrast, magnifier, slider; } cases[] = {
-        {{0, 0, 489, 41}, true, false, false, false, false, false},  {{0, 0, 250, 83}, true, false, false, false, false, false},
-        {{0, 0, 250, 84}, true, true, true, false, false, false},    {{0, 0, 112, 84}, true, true, false, false, false, false},
-        {{0, 0, 111, 84}, true, false, false, false, false, false},  {{0, 0, 150, 150}, false, true, false, false, false, false},
-        {{0, 0, 287, 100}, true, true, true, true, false, false},    {{0, 0, 288, 100}, true, true, true, true, true, true},
-        {{0, 0, 288, 86}, true, true, true, false, true, false},     {{0, 0, 300, 489}, true, true, true, true, true, true},
+    const struct {
+        Rect client;
+        bool distance, position, colour, contrast, magnifier, slider;
+    } cases[] = {
+        {{0, 0, 489, 41}, true, false, false, false, false, false},
+        {{0, 0, 250, 83}, true, false, false, false, false, false},
+        {{0, 0, 250, 84}, true, true, true, false, false, false},
+        {{0, 0, 112, 84}, true, true, false, false, false, false},
+        {{0, 0, 111, 84}, true, false, false, false, false, false},
+        {{0, 0, 150, 150}, false, true, false, false, false, false},
+        {{0, 0, 287, 100}, true, true, true, true, false, false},
+        {{0, 0, 288, 100}, true, true, true, true, true, true},
+        {{0, 0, 288, 86}, true, true, true, false, true, false},
+        {{0, 0, 300, 489}, true, true, true, true, true, true},
         {{0, 0, 41, 489}, true, false, false, false, false, false},
     };
     for (const auto& c : cases) {
         const PaneLayout l = Layout(c.client);
-        const bool shown[] = {!l.distance.box.IsEmpty(), !l.position.box.IsEmpty(), !l.color.box.IsEmpty(),
-                              !l.colorWithContrast.box.IsEmpty(), !l.magnifier.IsEmpty(), !l.magnifierSlider.IsEmpty()};
+        const bool shown[] = {!l.distance.box.IsEmpty(), !l.position.box.IsEmpty(),
+                              !l.color.box.IsEmpty(),    !l.colorWithContrast.box.IsEmpty(),
+                              !l.magnifier.IsEmpty(),    !l.magnifierSlider.IsEmpty()};
         const bool expected[] = {c.distance, c.position, c.colour, c.contrast, c.magnifier, c.slider};
-        for (int i = 0; i < 6; ++i) EXPECT_EQ(shown[i], expected[i]) << testing::PrintToString(c.client) << " box " << i;
+        for (int i = 0; i < 6; ++i)
+            EXPECT_EQ(shown[i], expected[i]) << testing::PrintToString(c.client) << " box " << i;
     }
     EXPECT_EQ(Layout({0, 0, 300, 489}).distance.box, Layout({0, 0, 489, 300}).distance.box);
     const PaneLayout turned = Layout({0, 0, 41, 489});
@@ -60,7 +72,8 @@ TEST(PaneLayout, ShowsWhatFitsInsideTheRuler) {
 
 // The close button's faces: those of the resolution, else those of the nearest lower one.
 TEST(CloseFaces, ThoseOfTheResolutionOrOfTheNearestLowerOne) {
-    const std::pair<int, int> cases[] = {{72, 96}, {96, 96}, {119, 96}, {120, 120}, {143, 120}, {144, 144}, {191, 144}, {192, 192}, {400, 192}};
+    const std::pair<int, int> cases[] = {{72, 96},   {96, 96},   {119, 96},  {120, 120}, {143, 120},
+                                         {144, 144}, {191, 144}, {192, 192}, {400, 192}};
     for (const auto& [dpi, drawn] : cases) EXPECT_EQ(CloseFaceFor(dpi).dpi, drawn) << dpi;
 }
 
@@ -73,12 +86,21 @@ constexpr Rect kPane{170, 28, 362, 92};  // image 176, 34, 356, 86
 // Each screen pixel becomes a block of `factor` pixels, as many as the image shows; the source
 // stays on the monitor under the mouse, wherever that lies, the lower bound tested first.
 TEST(MagnifierGeometry, CopiesAroundTheMouseFromItsMonitorOnly) {
-    const struct { int factor; Point cursor; Rect source, dest; } cases[] = {
-        {2, {500, 300}, {455, 287, 545, 313}, {176, 34, 356, 86}}, {20, {500, 300}, {496, 299, 505, 302}, {176, 34, 356, 94}},
-        {1, {500, 300}, {410, 274, 590, 326}, {176, 34, 356, 86}}, {0, {500, 300}, {410, 274, 590, 326}, {176, 34, 356, 86}},
-        {7, {500, 300}, {487, 296, 513, 304}, {176, 34, 358, 90}}, {2, {10, 5}, {0, 0, 90, 26}, {176, 34, 356, 86}},
-        {2, {1023, 767}, {934, 742, 1024, 768}, {}},                {2, {-5, 300}, {-90, 287, 0, 313}, {}},
-        {2, {-1275, -195}, {-1280, -200, -1190, -174}, {}},        {2, {-600, 815}, {-645, 798, -555, 824}, {}},
+    const struct {
+        int factor;
+        Point cursor;
+        Rect source, dest;
+    } cases[] = {
+        {2, {500, 300}, {455, 287, 545, 313}, {176, 34, 356, 86}},
+        {20, {500, 300}, {496, 299, 505, 302}, {176, 34, 356, 94}},
+        {1, {500, 300}, {410, 274, 590, 326}, {176, 34, 356, 86}},
+        {0, {500, 300}, {410, 274, 590, 326}, {176, 34, 356, 86}},
+        {7, {500, 300}, {487, 296, 513, 304}, {176, 34, 358, 90}},
+        {2, {10, 5}, {0, 0, 90, 26}, {176, 34, 356, 86}},
+        {2, {1023, 767}, {934, 742, 1024, 768}, {}},
+        {2, {-5, 300}, {-90, 287, 0, 313}, {}},
+        {2, {-1275, -195}, {-1280, -200, -1190, -174}, {}},
+        {2, {-600, 815}, {-645, 798, -555, 824}, {}},
         {2, {1000, -205}, {955, -226, 1045, -200}, {}},
     };
     for (const auto& c : cases) {
@@ -90,7 +112,8 @@ TEST(MagnifierGeometry, CopiesAroundTheMouseFromItsMonitorOnly) {
     EXPECT_EQ(MagnifierGeometryFor(kPane, 1, {89, 25}, {0, 0, 51, 11}, 96).source, (Rect{0, 0, 180, 52}));
     EXPECT_EQ(MagnifierGeometryFor(kPane, 1, {90, 26}, {0, 0, 51, 11}, 96).source, (Rect{-129, -41, 51, 11}));
     for (int size = 1; size <= 13; ++size)  // panes up to 12 pixels leave no image: nothing is copied
-        EXPECT_EQ(MagnifierGeometryFor({170, 28, 170 + size, 92}, 2, {500, 300}, kPrimary, 96).Copies(), size == 13) << size;
+        EXPECT_EQ(MagnifierGeometryFor({170, 28, 170 + size, 92}, 2, {500, 300}, kPrimary, 96).Copies(), size == 13)
+            << size;
     EXPECT_EQ(MagnifierGeometryFor({340, 56, 724, 184}, 2, {500, 300}, kPrimary, 192).image,
               (Rect{352, 68, 712, 172}));  // inset twice as far at 192 dpi
 }
@@ -102,25 +125,34 @@ TEST(MagnifierGeometry, CopiesAroundTheMouseFromItsMonitorOnly) {
 TEST(MagnifierGeometry, PointsOfThePictureMapBackToTheirScreenPixels) {
     for (int f = 1; f <= 20; ++f) {
         for (const Point size : {Point{180, 52}, Point{181, 53}, Point{161, 60}}) {
-            for (const Point cursor : {Point{500, 300}, Point{0, 0}, Point{1023, 767}, Point{3, 766}, Point{-1275, -195}, Point{1000, -205}}) {
-                const MagnifierGeometry g = MagnifierGeometryFor({170, 28, 170 + size.x + 12, 28 + size.y + 12}, f, cursor, MonitorAt(cursor, kMonitors), 96);
+            for (const Point cursor : {Point{500, 300}, Point{0, 0}, Point{1023, 767}, Point{3, 766},
+                                       Point{-1275, -195}, Point{1000, -205}}) {
+                const MagnifierGeometry g = MagnifierGeometryFor({170, 28, 170 + size.x + 12, 28 + size.y + 12}, f,
+                                                                 cursor, MonitorAt(cursor, kMonitors), 96);
                 const std::string what = testing::PrintToString(std::make_tuple(f, size, cursor));
                 EXPECT_TRUE(g.image.Contains(g.crosshair) && g.cursorBlock.Contains(g.crosshair)) << what;
                 EXPECT_EQ(SourcePixelAt(g, g.crosshair), cursor) << what;
                 EXPECT_TRUE(g.dest.right - g.image.right < f && g.dest.bottom - g.image.bottom < f) << what;
-                EXPECT_FALSE(SourcePixelAt(g, {g.image.left - 1, g.image.top}) || SourcePixelAt(g, {g.image.right, g.image.bottom - 1})) << what;
+                EXPECT_FALSE(SourcePixelAt(g, {g.image.left - 1, g.image.top}) ||
+                             SourcePixelAt(g, {g.image.right, g.image.bottom - 1}))
+                    << what;
                 for (int x = g.image.left; x < g.image.right; x += 7) {
                     for (int y = g.image.top; y < g.image.bottom; y += 5) {
                         const Point pixel = SourcePixelAt(g, {x, y}).value();
-                        EXPECT_TRUE(g.source.Contains(pixel) && BlockOf(g, pixel).Contains(Point{x, y})) << what << ' ' << x << ',' << y;
+                        EXPECT_TRUE(g.source.Contains(pixel) && BlockOf(g, pixel).Contains(Point{x, y}))
+                            << what << ' ' << x << ',' << y;
                     }
                 }
                 const std::vector<Rect> lines = GridLines(g);
-                EXPECT_EQ(lines.size(), f < 6 ? 0u : std::size_t((g.image.Width() + f - 1) / f + (g.image.Height() + f - 1) / f)) << what;
+                EXPECT_EQ(lines.size(),
+                          f < 6 ? 0u : std::size_t((g.image.Width() + f - 1) / f + (g.image.Height() + f - 1) / f))
+                    << what;
                 for (const Rect& line : lines) {
                     const Point start{line.left, line.top};
                     EXPECT_TRUE(line.Width() == 1 || line.Height() == 1);
-                    EXPECT_EQ(BlockOf(g, SourcePixelAt(g, start).value()).left, line.Width() == 1 ? start.x : g.image.left) << what;
+                    EXPECT_EQ(BlockOf(g, SourcePixelAt(g, start).value()).left,
+                              line.Width() == 1 ? start.x : g.image.left)
+                        << what;
                 }
             }
         }
@@ -130,10 +162,11 @@ TEST(MagnifierGeometry, PointsOfThePictureMapBackToTheirScreenPixels) {
 // The monitor under a point, or the nearest one between and outside them.
 TEST(Monitors, TheMonitorUnderAPointOrTheNearest) {
     const std::pair<Point, Rect> cases[] = {
-        {{0, 0}, kPrimary},   {{-1, 0}, kLeft},         {{1023, 767}, kPrimary}, {{500, -201}, kAbove}, {{1100, 300}, kPrimary},
-        {{-1400, 900}, kLeft}, {{1700, -500}, kAbove}, {{1024, 768}, kPrimary},
+        {{0, 0}, kPrimary},      {{-1, 0}, kLeft},      {{1023, 767}, kPrimary}, {{500, -201}, kAbove},
+        {{1100, 300}, kPrimary}, {{-1400, 900}, kLeft}, {{1700, -500}, kAbove},  {{1024, 768}, kPrimary},
     };
-    for (const auto& [point, monitor] : cases) EXPECT_EQ(MonitorAt(point, kMonitors), monitor) << testing::PrintToString(point);
+    for (const auto& [point, monitor] : cases)
+        EXPECT_EQ(MonitorAt(point, kMonitors), monitor) << testing::PrintToString(point);
     EXPECT_EQ(MonitorAt({5, 5}, {}), Rect{});
 }
 

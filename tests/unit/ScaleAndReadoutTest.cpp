@@ -23,8 +23,8 @@ using Call = RecordingCanvas::Call;
 using Texts = std::vector<std::pair<std::string, Rect>>;
 constexpr Rect kAll = RecordingCanvas::kEverything;
 
-std::vector<Call> DrawRuler(const Rect& client, RulerUnit unit, std::int32_t zoom = 100, const Rect& clip = kAll, int dpi = 96,
-                            const NumberRoom& room = {}) {
+std::vector<Call> DrawRuler(const Rect& client, RulerUnit unit, std::int32_t zoom = 100, const Rect& clip = kAll,
+                            int dpi = 96, const NumberRoom& room = {}) {
     RecordingCanvas canvas(clip, dpi);
     return DrawRulerScale(canvas, client, unit, zoom, dpi, room), canvas.calls;
 }
@@ -41,7 +41,8 @@ std::map<int, int> Ticks(const std::vector<Call>& calls, bool left = false) {
     std::map<int, int> ticks;
     for (const Call& c : calls) {
         const int at = left ? c.from.y : c.from.x, length = left ? c.to.x + 1 : c.to.y + 1;
-        if (c.kind == Kind::Line && (left ? c.from.x : c.from.y) == -1 && (left ? c.to.y == c.from.y : c.to.x == c.from.x))
+        if (c.kind == Kind::Line && (left ? c.from.x : c.from.y) == -1 &&
+            (left ? c.to.y == c.from.y : c.to.x == c.from.x))
             ticks[at] = std::max(ticks[at], length);
     }
     return ticks;
@@ -54,24 +55,46 @@ std::map<int, int> Ticks(const std::vector<Call>& calls, bool left = false) {
 // pixels across, numbers stand at both edges, the side's right box reaching to the very edge.
 TEST(DrawScale, MarksAndNumbersEachUnit) {
     const std::vector<Call> calls = DrawRuler({0, 0, 400, 40}, UnitPixel);
-    EXPECT_EQ(Ticks(calls, true), (std::map<int, int>{{5, 3}, {10, 5}, {15, 3}, {20, 5}, {25, 3}, {30, 5}, {35, 3}, {40, 5}}));
+    EXPECT_EQ(Ticks(calls, true),
+              (std::map<int, int>{{5, 3}, {10, 5}, {15, 3}, {20, 5}, {25, 3}, {30, 5}, {35, 3}, {40, 5}}));
     EXPECT_EQ(std::count(calls.begin(), calls.end(), Call{Kind::Line, {5, 38}, {5, 41}}), 1);
-    const struct { RulerUnit unit; std::int32_t zoom; std::map<int, int> ticks; Texts texts; } units[] = {
-        {UnitCentimetre, 100, {{0, 10}, {3, 5}, {7, 5}, {18, 8}, {37, 10}}, {{"0", {-15, 10, 15, 30}}, {"1", {22, 10, 52, 30}}}},
-        {UnitCentimetre, 120, {{0, 10}, {4, 5}, {22, 8}, {45, 10}}, {{"0", {-15, 10, 15, 30}}, {"1", {30, 10, 60, 30}}}},
-        {UnitInch, 100, {{0, 10}, {12, 3}, {24, 5}, {48, 8}, {96, 10}}, {{"0", {-15, 10, 15, 30}}, {"1", {81, 10, 111, 30}}}},
-        {UnitPixel, 100, {{0, 10}, {5, 3}, {10, 5}, {50, 8}, {100, 10}, {400, 10}}, {{"0", {-15, 10, 15, 30}}, {"100", {85, 10, 115, 30}}}},
+    const struct {
+        RulerUnit unit;
+        std::int32_t zoom;
+        std::map<int, int> ticks;
+        Texts texts;
+    } units[] = {
+        {UnitCentimetre,
+         100,
+         {{0, 10}, {3, 5}, {7, 5}, {18, 8}, {37, 10}},
+         {{"0", {-15, 10, 15, 30}}, {"1", {22, 10, 52, 30}}}},
+        {UnitCentimetre,
+         120,
+         {{0, 10}, {4, 5}, {22, 8}, {45, 10}},
+         {{"0", {-15, 10, 15, 30}}, {"1", {30, 10, 60, 30}}}},
+        {UnitInch,
+         100,
+         {{0, 10}, {12, 3}, {24, 5}, {48, 8}, {96, 10}},
+         {{"0", {-15, 10, 15, 30}}, {"1", {81, 10, 111, 30}}}},
+        {UnitPixel,
+         100,
+         {{0, 10}, {5, 3}, {10, 5}, {50, 8}, {100, 10}, {400, 10}},
+         {{"0", {-15, 10, 15, 30}}, {"100", {85, 10, 115, 30}}}},
     };
     for (const auto& u : units) {
         const std::vector<Call> drawn = DrawRuler({0, 0, 400, 40}, u.unit, u.zoom);
         const std::map<int, int> ticks = Ticks(drawn);
-        for (const auto& [x, length] : u.ticks) EXPECT_EQ(ticks.count(x) ? ticks.at(x) : 0, length) << u.unit << " at " << x;
+        for (const auto& [x, length] : u.ticks)
+            EXPECT_EQ(ticks.count(x) ? ticks.at(x) : 0, length) << u.unit << " at " << x;
         const Texts texts = TextsOf(drawn);
         EXPECT_EQ(Texts(texts.begin(), texts.begin() + 2), u.texts) << u.unit;
     }
-    EXPECT_EQ(TextsOf(DrawRuler({0, 0, 400, 40}, UnitCentimetre, 120))[5].first, "5") << "whole centimetres at any zoom";
-    EXPECT_EQ(TextsOf(DrawRuler({0, 0, 69, 150}, UnitPixel)), (Texts{{"0", {-15, 9, 15, 29}}, {"0", {-15, 121, 15, 141}},
-                                                                            {"100", {9, 85, 39, 115}}, {"100", {30, 85, 70, 115}}}));
+    EXPECT_EQ(TextsOf(DrawRuler({0, 0, 400, 40}, UnitCentimetre, 120))[5].first, "5")
+        << "whole centimetres at any zoom";
+    EXPECT_EQ(TextsOf(DrawRuler({0, 0, 69, 150}, UnitPixel)), (Texts{{"0", {-15, 9, 15, 29}},
+                                                                     {"0", {-15, 121, 15, 141}},
+                                                                     {"100", {9, 85, 39, 115}},
+                                                                     {"100", {30, 85, 70, 115}}}));
 }
 
 // At 192 dpi a ruler twice as large has the inch scale at twice the places, its ticks and
@@ -108,7 +131,9 @@ TEST(DrawScale, LogicalPixelsStandWhereTheirReadoutsSayAtEveryResolution) {
             numbers.push_back(text);
             EXPECT_EQ(box.left + box.Width() / 2, Rescaled(std::stoi(text), 96, dpi)) << dpi;
         }
-        EXPECT_EQ(std::vector<std::string>(numbers.begin(), numbers.begin() + 4), (std::vector<std::string>{"0", "0", "100", "100"})) << dpi;
+        EXPECT_EQ(std::vector<std::string>(numbers.begin(), numbers.begin() + 4),
+                  (std::vector<std::string>{"0", "0", "100", "100"}))
+            << dpi;
     }
 }
 
@@ -122,7 +147,8 @@ TEST(DrawScale, NumbersKeepClearOfReadoutsAndCrowdedSeriesGo) {
     EXPECT_EQ(thin[1].first, "200") << "'100' comes too close to the readout";
     std::map<int, int> every378, ticks;  // at zoom 10 only the centimetres are marked, 3.78 pixels apart
     for (int i = 0; 3.78 * i < 400; ++i) every378[static_cast<int>(3.7795275590551185 * i)] = 10;
-    for (const auto& [x, length] : Ticks(DrawRuler({0, 0, 400, 40}, UnitCentimetre, 10))) if (x < 400) ticks[x] = length;
+    for (const auto& [x, length] : Ticks(DrawRuler({0, 0, 400, 40}, UnitCentimetre, 10)))
+        if (x < 400) ticks[x] = length;
     EXPECT_EQ(ticks, every378);
     EXPECT_TRUE(DrawRuler({0, 0, 400, 40}, UnitCentimetre, 5).empty()) << "no dark band at zoom 5";
 }
@@ -134,7 +160,13 @@ TEST(DrawScale, NumbersKeepClearOfReadoutsAndCrowdedSeriesGo) {
 // zero. The colour's fourth byte is ignored; a reference colour adds the contrast.
 TEST(ReadoutText, EachNumberWithItsUnit) {
     using Lines = std::vector<std::string>;
-    const struct { UnitOfMeasure unit; Point at, origin; bool turned; Lines position; const char* distance; } cases[] = {
+    const struct {
+        UnitOfMeasure unit;
+        Point at, origin;
+        bool turned;
+        Lines position;
+        const char* distance;
+    } cases[] = {
         {{UnitPixel, 96}, {150, 210}, {100, 200}, false, {"150 px", "210 px"}, "50 px"},
         {{UnitPixel, 96}, {150, 210}, {100, 200}, true, {"150 px", "210 px"}, "10 px"},
         {{UnitPixel, 96}, {90, -5}, {100, 200}, false, {"90 px", "-5 px"}, "-10 px"},
@@ -145,15 +177,22 @@ TEST(ReadoutText, EachNumberWithItsUnit) {
         {{UnitLogical, 144}, {460, 200}, {100, 100}, false, {"240 lpx", "67 lpx", "360 px"}, "240 lpx"},
         {{UnitLogical, 192}, {-3, -1}, {0, 0}, false, {"-2 lpx", "-1 lpx", "-3 px"}, "-2 lpx"},
         {{UnitLogical, 192}, {3, 1}, {0, 0}, true, {"2 lpx", "1 lpx", "3 px"}, "1 lpx"},
-        {{UnitCentimetre, 96}, {-2147483647 - 1, 0}, {1, 0}, false, {"568188381.6 mm", "0.0 mm", "2147483647 px"}, "568188381.6 mm"},
-        {{UnitCentimetre, 96, 120}, {45, 45}, {0, 0}, false, {"9.9 mm", "9.9 mm", "45 px"}, "9.9 mm"},  // on the mark numbered 1
+        {{UnitCentimetre, 96},
+         {-2147483647 - 1, 0},
+         {1, 0},
+         false,
+         {"568188381.6 mm", "0.0 mm", "2147483647 px"},
+         "568188381.6 mm"},
+        {{UnitCentimetre, 96, 120}, {45, 45}, {0, 0}, false, {"9.9 mm", "9.9 mm", "45 px"}, "9.9 mm"},  // on the mark
+                                                                                                        // numbered 1
         {{UnitCentimetre, 96, 150}, {57, 0}, {0, 0}, false, {"10.1 mm", "0.0 mm", "57 px"}, "10.1 mm"},
         {{UnitCentimetre, 144, 50}, {28, 0}, {0, 0}, false, {"9.9 mm", "0.0 mm", "28 px"}, "9.9 mm"},
     };
     for (const auto& c : cases) {
         const ReadoutTexts texts = ReadoutTextsFor({c.at, c.origin, 0}, c.unit, c.turned, std::nullopt);
         Lines drawn;
-        for (std::size_t i = 0; i < texts.position.size(); ++i) drawn.push_back(WithUnit(texts.position[i], PositionSuffix(c.unit.unit, i)));
+        for (std::size_t i = 0; i < texts.position.size(); ++i)
+            drawn.push_back(WithUnit(texts.position[i], PositionSuffix(c.unit.unit, i)));
         EXPECT_EQ(drawn, c.position) << testing::PrintToString(c.at);
         EXPECT_EQ(WithUnit(texts.distance, UnitSuffix(c.unit.unit)), c.distance) << testing::PrintToString(c.at);
         EXPECT_EQ(texts.contrast, "");
@@ -188,15 +227,17 @@ TEST(CursorTracking, RepaintsExactlyTheBoxesWhoseTextChanged) {
     };
     using Boxes = std::vector<Rect>;
     const std::pair<ReadoutTexts, Boxes> ticks[] = {
-        {texts({500, 300}, {100, 200}, 0x336699), {distance, position, colour}}, {texts({500, 300}, {100, 200}, 0x336699), {}},
-        {texts({500, 301}, {100, 200}, 0x336699), {position}},           // y alone: the distance stays
-        {texts({510, 311}, {110, 210}, 0x336699), {position}},           // dragged along: so does it
+        {texts({500, 300}, {100, 200}, 0x336699), {distance, position, colour}},
+        {texts({500, 300}, {100, 200}, 0x336699), {}},
+        {texts({500, 301}, {100, 200}, 0x336699), {position}},  // y alone: the distance stays
+        {texts({510, 311}, {110, 210}, 0x336699), {position}},  // dragged along: so does it
         {texts({511, 311}, {110, 210}, 0x336699), {distance, position}},
         {texts({511, 311}, {110, 210}, 0x336698), {colour}},
         {texts({511, 311}, {110, 210}, 0x336698, Rgb(0, 0, 0)), {colour}},  // a contrast appears
     };
     CursorTracker tracker;
-    for (const auto& [shown, repainted] : ticks) EXPECT_EQ(tracker.OnTexts(shown, layout), repainted) << shown.position[1];
+    for (const auto& [shown, repainted] : ticks)
+        EXPECT_EQ(tracker.OnTexts(shown, layout), repainted) << shown.position[1];
     EXPECT_TRUE(tracker.OnCursor(Point{5, 5}));
     EXPECT_FALSE(tracker.OnCursor(Point{5, 5}));
     EXPECT_FALSE(tracker.OnCursor(std::nullopt));

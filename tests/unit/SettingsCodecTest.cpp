@@ -36,7 +36,8 @@ Values Written(const RulerSettings& before, const RulerSettings& after) {
 TEST(SettingsCodec, OnlyChangedValuesAreWrittenAndUnknownOnesReadAsDefaults) {
     const RulerSettings defaults;
     for (const RulerUnit unit : {UnitPixel, UnitCentimetre, UnitInch, UnitLogical})
-        for (const ColorFormat format : {ColorFormat::Hex, ColorFormat::HexBare, ColorFormat::Rgb, ColorFormat::Hsl, ColorFormat::Decimal}) {
+        for (const ColorFormat format :
+             {ColorFormat::Hex, ColorFormat::HexBare, ColorFormat::Rgb, ColorFormat::Hsl, ColorFormat::Decimal}) {
             const RulerSettings settings{unit, 120, true, 7, format, 128};
             EXPECT_EQ(Decoded(Written(defaults, settings)), settings) << unit;
         }
@@ -54,11 +55,21 @@ TEST(SettingsCodec, OnlyChangedValuesAreWrittenAndUnknownOnesReadAsDefaults) {
     const auto number = [](std::int32_t n) { return EncodeSettingInt(n); };
     const StoredValue wide{kRegDword, {1, 0, 0, 0, 0}}, binary{3, {1, 0, 0, 0}};
     const std::pair<Values, RulerSettings> cases[] = {
-        {{{"Einheit", text("dip")}}, defaults}, {{{"Einheit", text("CM")}}, defaults}, {{{"Einheit", {kRegSz, {'M', 'M'}}}}, {UnitCentimetre}},
-        {{{"Farbformat", text("HSL ")}}, defaults}, {{{"MitTransparentSlider", text("1 ")}}, defaults},
-        {{{"Zoom", number(0)}}, defaults}, {{{"Zoom", number(-10)}}, defaults}, {{{"Zoom", wide}}, defaults}, {{{"Zoom", binary}}, defaults},
-        {{{"Lupe", number(21)}}, defaults}, {{{"Lupe", number(0)}}, defaults}, {{{"Lupe", text("7")}}, defaults},
-        {{{"Transparenz", number(256)}}, defaults}, {{{"Transparenz", number(-1)}}, defaults}, {{{"Transparenz", wide}}, defaults},
+        {{{"Einheit", text("dip")}}, defaults},
+        {{{"Einheit", text("CM")}}, defaults},
+        {{{"Einheit", {kRegSz, {'M', 'M'}}}}, {UnitCentimetre}},
+        {{{"Farbformat", text("HSL ")}}, defaults},
+        {{{"MitTransparentSlider", text("1 ")}}, defaults},
+        {{{"Zoom", number(0)}}, defaults},
+        {{{"Zoom", number(-10)}}, defaults},
+        {{{"Zoom", wide}}, defaults},
+        {{{"Zoom", binary}}, defaults},
+        {{{"Lupe", number(21)}}, defaults},
+        {{{"Lupe", number(0)}}, defaults},
+        {{{"Lupe", text("7")}}, defaults},
+        {{{"Transparenz", number(256)}}, defaults},
+        {{{"Transparenz", number(-1)}}, defaults},
+        {{{"Transparenz", wide}}, defaults},
         {{{"Transparenz", number(0)}}, {UnitPixel, 100, false, 2, ColorFormat::Hex, kMostTransparent}},
         {{{"Transparenz", number(19)}}, {UnitPixel, 100, false, 2, ColorFormat::Hex, kMostTransparent}},
     };
@@ -69,15 +80,34 @@ TEST(SettingsCodec, OnlyChangedValuesAreWrittenAndUnknownOnesReadAsDefaults) {
 TEST(SettingsCodec, PlacementReadsBackItsTextAndTakesAnyOtherForMissing) {
     const StoredPlacement kExample{{267, 363, 756, 404}, 96};
     const std::string kThirtyDigits(30, '9');
-    const struct { std::string text; std::optional<StoredPlacement> read; } cases[] = {
-        {"267 363 756 404 96", kExample}, {"-32768 -32768 32767 32767 48", StoredPlacement{{-32768, -32768, 32767, 32767}, 48}},
-        {"-1 -0 0 1 960", StoredPlacement{{-1, 0, 0, 1}, 960}}, {std::string(27, '0') + "267 363 756 404 96", kExample},
-        {"", {}}, {"267 363 756 404", {}}, {"267 363 756 404 96 96", {}}, {"267  363 756 404 96", {}},
-        {" 267 363 756 404 96", {}}, {"267 363 756 404 96 ", {}}, {"267\t363 756 404 96", {}}, {"+267 363 756 404 96", {}},
-        {"267 363 756 404a 96", {}}, {"267 - 756 404 96", {}}, {"267 --363 756 404 96", {}},
-        {"267 363 32768 404 96", {}}, {"-32769 363 756 404 96", {}}, {"267 363 756 404 47", {}}, {"267 363 756 404 961", {}},
-        {"267 363 267 404 96", {}}, {"267 404 756 363 96", {}}, {kThirtyDigits + " 363 756 404 96", {}},
-        {"267 -" + kThirtyDigits + " 756 404 96", {}}, {"267 363 756 404 " + kThirtyDigits, {}},
+    const struct {
+        std::string text;
+        std::optional<StoredPlacement> read;
+    } cases[] = {
+        {"267 363 756 404 96", kExample},
+        {"-32768 -32768 32767 32767 48", StoredPlacement{{-32768, -32768, 32767, 32767}, 48}},
+        {"-1 -0 0 1 960", StoredPlacement{{-1, 0, 0, 1}, 960}},
+        {std::string(27, '0') + "267 363 756 404 96", kExample},
+        {"", {}},
+        {"267 363 756 404", {}},
+        {"267 363 756 404 96 96", {}},
+        {"267  363 756 404 96", {}},
+        {" 267 363 756 404 96", {}},
+        {"267 363 756 404 96 ", {}},
+        {"267\t363 756 404 96", {}},
+        {"+267 363 756 404 96", {}},
+        {"267 363 756 404a 96", {}},
+        {"267 - 756 404 96", {}},
+        {"267 --363 756 404 96", {}},
+        {"267 363 32768 404 96", {}},
+        {"-32769 363 756 404 96", {}},
+        {"267 363 756 404 47", {}},
+        {"267 363 756 404 961", {}},
+        {"267 363 267 404 96", {}},
+        {"267 404 756 363 96", {}},
+        {kThirtyDigits + " 363 756 404 96", {}},
+        {"267 -" + kThirtyDigits + " 756 404 96", {}},
+        {"267 363 756 404 " + kThirtyDigits, {}},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(DecodePlacement(EncodeSettingText(c.text)), c.read) << '"' << c.text << '"';

@@ -15,7 +15,9 @@
 #include "base/DpiScale.h"
 
 inline void PrintTo(Point p, std::ostream* out) { *out << '(' << p.x << ',' << p.y << ')'; }
-inline void PrintTo(const Rect& r, std::ostream* out) { *out << '{' << r.left << ',' << r.top << ',' << r.right << ',' << r.bottom << '}'; }
+inline void PrintTo(const Rect& r, std::ostream* out) {
+    *out << '{' << r.left << ',' << r.top << ',' << r.right << ',' << r.bottom << '}';
+}
 
 // Every character as wide as a digit of the ruler's 8-point font, a text scaled to `dpi` as a whole.
 class FixedMeasure : public TextMeasure {
@@ -47,7 +49,9 @@ public:
         friend bool operator==(const Call& a, const Call& b) {
             return std::tie(a.kind, a.from, a.to, a.box, a.text) == std::tie(b.kind, b.from, b.to, b.box, b.text);
         }
-        friend void PrintTo(const Call& c, std::ostream* out) { *out << testing::PrintToString(std::tie(c.from, c.to, c.box, c.text)); }
+        friend void PrintTo(const Call& c, std::ostream* out) {
+            *out << testing::PrintToString(std::tie(c.from, c.to, c.box, c.text));
+        }
     };
     // Large enough to hold any ruler, small enough that Width() cannot overflow.
     static constexpr Rect kEverything{-(1 << 30), -(1 << 30), 1 << 30, 1 << 30};
@@ -58,9 +62,12 @@ public:
 
     Rect ClipBox() const override { return m_clip; }
     void Line(Point from, Point to) override { calls.push_back({Kind::Line, from, to}); }
-    void TextCentred(const Rect& box, std::string_view text) override { calls.push_back({Kind::TextCentred, {}, {}, box, std::string(text)}); }
+    void TextCentred(const Rect& box, std::string_view text) override {
+        calls.push_back({Kind::TextCentred, {}, {}, box, std::string(text)});
+    }
     void TextAt(Point at, std::string_view text) override {
-        calls.push_back({Kind::TextAt, {}, {}, {at.x, at.y, at.x + TextWidth(text), at.y + TextHeight()}, std::string(text)});
+        calls.push_back(
+            {Kind::TextAt, {}, {}, {at.x, at.y, at.x + TextWidth(text), at.y + TextHeight()}, std::string(text)});
     }
     int TextWidth(std::string_view text) const override { return m_measure.TextWidth(text); }
     int TextHeight() const override { return m_measure.TextHeight(); }

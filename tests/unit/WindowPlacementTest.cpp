@@ -10,8 +10,12 @@
 #include "ruler/placement/WindowPlacement.h"
 
 // Readable rectangles and placements in the messages of failed expectations.
-inline void PrintTo(const Rect& r, std::ostream* out) { *out << '{' << r.left << ',' << r.top << ',' << r.right << ',' << r.bottom << '}'; }
-inline void PrintTo(const StoredPlacement& p, std::ostream* out) { *out << testing::PrintToString(p.window) << '@' << p.dpi; }
+inline void PrintTo(const Rect& r, std::ostream* out) {
+    *out << '{' << r.left << ',' << r.top << ',' << r.right << ',' << r.bottom << '}';
+}
+inline void PrintTo(const StoredPlacement& p, std::ostream* out) {
+    *out << testing::PrintToString(p.window) << '@' << p.dpi;
+}
 
 namespace {
 
@@ -24,17 +28,27 @@ const MonitorArea kUpLeft{{-1280, -1024, 0, 0}, {-1280, -1024, 0, -40}, 144};
 // 40x20 pixels of it would lie on the work areas: then centred on the primary monitor.
 TEST(WindowPlacement, StartsWhereItWasOrCentredOnThePrimaryMonitor) {
     constexpr Rect kCentred{267, 343, 756, 384};  // 489x41 at 96 dpi
-    const struct { StoredPlacement stored; int targetDpi; bool upLeftGone; Rect start; } cases[] = {
+    const struct {
+        StoredPlacement stored;
+        int targetDpi;
+        bool upLeftGone;
+        Rect start;
+    } cases[] = {
         {{{267, 363, 756, 404}, 96}, 96, false, {267, 363, 756, 404}},
         {{{100, 100, 589, 141}, 96}, 144, false, {100, 100, 834, 162}},
         {{{10, 10, 512, 63}, 120}, 96, false, {10, 10, 412, 52}},
         {{{-1000, -500, -266, -438}, 144}, 144, false, {-1000, -500, -266, -438}},
-        {{{-1000, -500, -266, -438}, 144}, 96, true, kCentred}, {{{-3000, -500, -2266, -438}, 144}, 144, false, kCentred},
+        {{{-1000, -500, -266, -438}, 144}, 96, true, kCentred},
+        {{{-3000, -500, -2266, -438}, 144}, 144, false, kCentred},
         {{{984, 708, 1473, 749}, 96}, 96, false, {984, 708, 1473, 749}},  // exactly 40x20 on the primary
-        {{{985, 708, 1474, 749}, 96}, 96, false, kCentred}, {{{984, 709, 1473, 750}, 96}, 96, false, kCentred},
-        {{{-449, -21, 40, 20}, 96}, 96, false, {-449, -21, 40, 20}}, {{{-450, -21, 39, 20}, 96}, 96, false, kCentred},
-        {{{100, 100, 110, 105}, 96}, 96, false, {100, 100, 145, 140}}, {{{100, 100, 110, 105}, 144}, 144, false, {100, 100, 168, 160}},
-        {{{100, 100, 141, 589}, 96}, 96, false, {100, 100, 141, 589}}, {{{100, 100, 130, 589}, 96}, 96, false, {100, 100, 140, 589}},
+        {{{985, 708, 1474, 749}, 96}, 96, false, kCentred},
+        {{{984, 709, 1473, 750}, 96}, 96, false, kCentred},
+        {{{-449, -21, 40, 20}, 96}, 96, false, {-449, -21, 40, 20}},
+        {{{-450, -21, 39, 20}, 96}, 96, false, kCentred},
+        {{{100, 100, 110, 105}, 96}, 96, false, {100, 100, 145, 140}},
+        {{{100, 100, 110, 105}, 144}, 144, false, {100, 100, 168, 160}},
+        {{{100, 100, 141, 589}, 96}, 96, false, {100, 100, 141, 589}},
+        {{{100, 100, 130, 589}, 96}, 96, false, {100, 100, 140, 589}},
         {{{100, 100, 141, 589}, 96}, 144, false, {100, 100, 162, 834}},
         {{{-2000, -2000, 3000, 3000}, 96}, 96, false, {-2000, -2000, 304, -208}},  // cut to the virtual screen
         {{{-2000, -2000, 3000, 3000}, 96}, 96, true, {0, 0, 1024, 728}},           // and to the work area
@@ -43,7 +57,8 @@ TEST(WindowPlacement, StartsWhereItWasOrCentredOnThePrimaryMonitor) {
     for (const auto& c : cases) {
         PlacementScreen screen{{kPrimary, kUpLeft}, kPrimary, c.targetDpi, {-1280, -1024, 1024, 768}};
         if (c.upLeftGone) screen.monitors.pop_back(), screen.virtualScreen = kPrimary.monitor;
-        EXPECT_EQ(RestoredWindowRect(c.stored, screen), c.start) << testing::PrintToString(c.stored) << " to " << c.targetDpi;
+        EXPECT_EQ(RestoredWindowRect(c.stored, screen), c.start)
+            << testing::PrintToString(c.stored) << " to " << c.targetDpi;
     }
 }
 
@@ -52,23 +67,42 @@ TEST(WindowPlacement, StartsWhereItWasOrCentredOnThePrimaryMonitor) {
 TEST(WindowPlacement, ArrowKeysKeepAPieceOfTheRulerOnTheWorkAreas) {
     const std::vector<Rect> kOne{{0, 0, 1024, 768}}, kTwo{{0, 0, 1024, 768}, {1024, 0, 2048, 768}}, kNone;
     using K = NudgeKey;
-    const struct { Rect before; K key; int step; bool ctrl; const std::vector<Rect>& areas; Rect after; int dpi = 96; } cases[] = {
-        {{-448, 100, 41, 141}, K::Left, 1, 0, kOne, {-449, 100, 40, 141}}, {{-449, 100, 40, 141}, K::Left, 1, 0, kOne, {-449, 100, 40, 141}},
-        {{-445, 100, 44, 141}, K::Left, 10, 0, kOne, {-449, 100, 40, 141}}, {{-670, 100, 64, 162}, K::Left, 10, 0, kOne, {-674, 100, 60, 162}, 144},
-        {{984, 100, 1473, 141}, K::Right, 1, 0, kOne, {984, 100, 1473, 141}}, {{980, 100, 1469, 141}, K::Right, 10, 0, kOne, {984, 100, 1473, 141}},
-        {{100, -21, 589, 20}, K::Up, 1, 0, kOne, {100, -21, 589, 20}}, {{100, -15, 589, 26}, K::Up, 10, 0, kOne, {100, -21, 589, 20}},
-        {{100, 748, 589, 789}, K::Down, 1, 0, kOne, {100, 748, 589, 789}}, {{100, 745, 589, 786}, K::Down, 10, 0, kOne, {100, 748, 589, 789}},
-        {{-440, 100, 49, 141}, K::Left, 10, 1, kOne, {-440, 100, 40, 141}}, {{100, -470, 141, 25}, K::Up, 10, 1, kOne, {100, -470, 141, 20}},
-        {{100, 100, 589, 141}, K::Right, 10, 0, kOne, {110, 100, 599, 141}}, {{994, 100, 1483, 141}, K::Right, 10, 0, kTwo, {1004, 100, 1493, 141}},
+    const struct {
+        Rect before;
+        K key;
+        int step;
+        bool ctrl;
+        const std::vector<Rect>& areas;
+        Rect after;
+        int dpi = 96;
+    } cases[] = {
+        {{-448, 100, 41, 141}, K::Left, 1, 0, kOne, {-449, 100, 40, 141}},
+        {{-449, 100, 40, 141}, K::Left, 1, 0, kOne, {-449, 100, 40, 141}},
+        {{-445, 100, 44, 141}, K::Left, 10, 0, kOne, {-449, 100, 40, 141}},
+        {{-670, 100, 64, 162}, K::Left, 10, 0, kOne, {-674, 100, 60, 162}, 144},
+        {{984, 100, 1473, 141}, K::Right, 1, 0, kOne, {984, 100, 1473, 141}},
+        {{980, 100, 1469, 141}, K::Right, 10, 0, kOne, {984, 100, 1473, 141}},
+        {{100, -21, 589, 20}, K::Up, 1, 0, kOne, {100, -21, 589, 20}},
+        {{100, -15, 589, 26}, K::Up, 10, 0, kOne, {100, -21, 589, 20}},
+        {{100, 748, 589, 789}, K::Down, 1, 0, kOne, {100, 748, 589, 789}},
+        {{100, 745, 589, 786}, K::Down, 10, 0, kOne, {100, 748, 589, 789}},
+        {{-440, 100, 49, 141}, K::Left, 10, 1, kOne, {-440, 100, 40, 141}},
+        {{100, -470, 141, 25}, K::Up, 10, 1, kOne, {100, -470, 141, 20}},
+        {{100, 100, 589, 141}, K::Right, 10, 0, kOne, {110, 100, 599, 141}},
+        {{994, 100, 1483, 141}, K::Right, 10, 0, kTwo, {1004, 100, 1493, 141}},
         {{984, 100, 1025, 589}, K::Right, 1, 0, kTwo, {985, 100, 1026, 589}},  // 39 + 1 pixels wide
-        {{984, 100, 1025, 589}, K::Right, 1, 0, kOne, {984, 100, 1025, 589}}, {{-460, 100, 29, 141}, K::Right, 1, 0, kOne, {-459, 100, 30, 141}},
-        {{-460, 100, 29, 141}, K::Left, 1, 0, kOne, {-460, 100, 29, 141}}, {{-449, 100, 40, 141}, K::Left, 1, 0, kNone, {-450, 100, 39, 141}},
+        {{984, 100, 1025, 589}, K::Right, 1, 0, kOne, {984, 100, 1025, 589}},
+        {{-460, 100, 29, 141}, K::Right, 1, 0, kOne, {-459, 100, 30, 141}},
+        {{-460, 100, 29, 141}, K::Left, 1, 0, kOne, {-460, 100, 29, 141}},
+        {{-449, 100, 40, 141}, K::Left, 1, 0, kNone, {-450, 100, 39, 141}},
         // A turned ruler, narrower than the smallest width: Ctrl+Left never widens it, Ctrl+Up lowers it.
-        {{100, 100, 141, 589}, K::Left, 1, 1, kOne, {100, 100, 141, 589}}, {{100, 100, 141, 589}, K::Up, 10, 1, kOne, {100, 100, 141, 579}},
+        {{100, 100, 141, 589}, K::Left, 1, 1, kOne, {100, 100, 141, 589}},
+        {{100, 100, 141, 589}, K::Up, 10, 1, kOne, {100, 100, 141, 579}},
     };
     for (const auto& c : cases) {
         const Rect proposed = NudgedWindowRect(c.before, c.key, c.step == 10, c.ctrl, MinimumTrackSize(c.dpi));
-        EXPECT_EQ(LimitedNudge(c.before, proposed, c.areas, c.dpi), c.after) << testing::PrintToString(c.before) << int(c.key) << c.step << c.ctrl;
+        EXPECT_EQ(LimitedNudge(c.before, proposed, c.areas, c.dpi), c.after)
+            << testing::PrintToString(c.before) << int(c.key) << c.step << c.ctrl;
     }
 }
 

@@ -22,9 +22,11 @@ using Microsoft::WRL::ComPtr;
 // does, its value counting how often it is asked for.
 struct TestWindow {
     TestWindow() {
-        static const WNDCLASSW c{0, Proc, 0, 0, ::GetModuleHandleW(nullptr), nullptr, nullptr, nullptr, nullptr, L"AccessibleTest"};
+        static const WNDCLASSW c{0,       Proc,    0,       0,       ::GetModuleHandleW(nullptr),
+                                 nullptr, nullptr, nullptr, nullptr, L"AccessibleTest"};
         static const ATOM windowClass = ::RegisterClassW(&c);
-        hwnd = ::CreateWindowExW(0, MAKEINTATOM(windowClass), L"", WS_POPUP, 0, 0, 100, 50, nullptr, nullptr, nullptr, nullptr);
+        hwnd = ::CreateWindowExW(0, MAKEINTATOM(windowClass), L"", WS_POPUP, 0, 0, 100, 50, nullptr, nullptr, nullptr,
+                                 nullptr);
         ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     }
     ~TestWindow() { ::DestroyWindow(hwnd); }
@@ -59,7 +61,9 @@ std::wstring Read(const ComPtr<IAccessible>& object, HRESULT (STDMETHODCALLTYPE 
     self.vt = VT_I4;
     BSTR text = nullptr;
     const HRESULT hr = (object.Get()->*get)(self, &text);
-    const std::wstring answer = FAILED(hr) ? L"failed " + std::to_wstring(static_cast<unsigned long>(hr)) : text ? text : L"";
+    const std::wstring answer = FAILED(hr) ? L"failed " + std::to_wstring(static_cast<unsigned long>(hr))
+                                : text     ? text
+                                           : L"";
     ::SysFreeString(text);
     return answer;
 }
@@ -78,7 +82,9 @@ TEST(Accessibility, TellsTheValueAnnouncesOnlyChangesAndAnswersGoneOnceTheWindow
         ComPtr<IAccessible> object;
         ASSERT_EQ(::AccessibleObjectFromWindow(window->hwnd, OBJID_CLIENT, IID_PPV_ARGS(&object)), S_OK);
         EXPECT_EQ(Read(object, &IAccessible::get_accName), L"Velmar");
-        window->value = "Gr\xC3\xB6\xC3\x9F" "e 3,5 mm";
+        window->value =
+            "Gr\xC3\xB6\xC3\x9F"
+            "e 3,5 mm";
         EXPECT_EQ(Read(object, &IAccessible::get_accValue), L"Gr\u00F6\u00DFe 3,5 mm");
         EXPECT_TRUE(Heard().empty()) << "reading announced a change";
         window->accessibility->Tick(1000);
@@ -87,8 +93,10 @@ TEST(Accessibility, TellsTheValueAnnouncesOnlyChangesAndAnswersGoneOnceTheWindow
         EXPECT_TRUE(Heard().empty()) << "an announcement for a value that stayed the same";
 
         const int asked = window->asked;
-        if (windowFirst) ::DestroyWindow(window->hwnd);
-        else window->accessibility.reset();
+        if (windowFirst)
+            ::DestroyWindow(window->hwnd);
+        else
+            window->accessibility.reset();
         VARIANT role{}, self{};
         self.vt = VT_I4;
         EXPECT_EQ(Read(object, &IAccessible::get_accName), gone) << windowFirst;

@@ -83,8 +83,8 @@ std::string Shape(HCURSOR cursor) {
     ::GetObjectW(info.hbmMask, sizeof mask, &mask);
     ::DeleteObject(info.hbmMask);
     if (info.hbmColor) ::DeleteObject(info.hbmColor);
-    return std::to_string(mask.bmWidth) + "x" + std::to_string(mask.bmHeight) + "@" + std::to_string(info.xHotspot) + "," +
-           std::to_string(info.yHotspot);
+    return std::to_string(mask.bmWidth) + "x" + std::to_string(mask.bmHeight) + "@" + std::to_string(info.xHotspot) +
+           "," + std::to_string(info.yHotspot);
 }
 
 bool Apart(const Rect& a, const Rect& b, int gap) { return !a.Inflated(gap, gap).Intersects(b); }
@@ -94,7 +94,8 @@ bool Apart(const Rect& a, const Rect& b, int gap) { return !a.Inflated(gap, gap)
 // from the other boxes, the magnifier and its slider; every number of the scale keeps as much
 // from the readouts and from the other numbers.
 TEST_F(Ruler, NothingRunsIntoAnything) {
-    const ReadoutSubject subjects[] = {{{-32768, -32768}, {0, 0}, 0}, {{32767, 32767}, {-32768, -32768}, 0x123456}, {{5, 5}, {0, 0}, 0}};
+    const ReadoutSubject subjects[] = {
+        {{-32768, -32768}, {0, 0}, 0}, {{32767, 32767}, {-32768, -32768}, 0x123456}, {{5, 5}, {0, 0}, 0}};
     for (const int dpi : {96, 120, 144, 192}) {
         CRulerFonts fonts;
         fonts.Make(reinterpret_cast<HFONT>(::SendMessageW(s_window, WM_GETFONT, 0, 0)), dpi);
@@ -104,24 +105,32 @@ TEST_F(Ruler, NothingRunsIntoAnything) {
                 for (const std::int32_t zoom : {10, 100, 500})
                     for (const ReadoutSubject& subject : subjects) {
                         RulerView view;
-                        view.client = {0, 0, Scaled(size.x, dpi), Scaled(size.y, dpi)}, view.measure = {unit, dpi, zoom};
+                        view.client = {0, 0, Scaled(size.x, dpi), Scaled(size.y, dpi)},
+                        view.measure = {unit, dpi, zoom};
                         view.layout = LayoutPanes(view.client, dpi, MeasureReadouts(fonts, {unit, dpi, zoom}));
                         view.reference = subject.color;
                         view.texts = ReadoutTextsFor(subject, {unit, dpi, zoom}, size.y > size.x, view.reference);
                         RecordingCanvas places(RecordingCanvas::kEverything, dpi, &fonts);
                         PaintRuler(places, view);
-                        const std::string what = testing::PrintToString(std::make_tuple(dpi, int(unit), size, zoom, subject.cursor));
+                        const std::string what =
+                            testing::PrintToString(std::make_tuple(dpi, int(unit), size, zoom, subject.cursor));
                         const std::vector<Rect> readouts = ReadoutBoxes(view, fonts);
                         std::vector<Rect> boxes = readouts;
                         for (const Rect& box : readouts)
-                            EXPECT_TRUE(view.client.Contains(box) && Apart(box, view.layout.magnifier, gap) && Apart(box, view.layout.magnifierSlider, gap)) << what;
+                            EXPECT_TRUE(view.client.Contains(box) && Apart(box, view.layout.magnifier, gap) &&
+                                        Apart(box, view.layout.magnifierSlider, gap))
+                                << what;
                         for (const auto& call : places.calls) {
-                            if (call.kind == RecordingCanvas::Kind::TextCentred) boxes.push_back(InkOf(call.box, call.text, fonts));
+                            if (call.kind == RecordingCanvas::Kind::TextCentred)
+                                boxes.push_back(InkOf(call.box, call.text, fonts));
                             if (call.kind != RecordingCanvas::Kind::TextAt) continue;
-                            EXPECT_TRUE(std::any_of(readouts.begin(), readouts.end(), [&](const Rect& box) { return box.Inflated(-1, -1).Contains(call.box); })) << what;
+                            EXPECT_TRUE(std::any_of(readouts.begin(), readouts.end(), [&](const Rect& box) {
+                                return box.Inflated(-1, -1).Contains(call.box);
+                            })) << what;
                         }
                         for (std::size_t i = 0; i < boxes.size(); ++i)
-                            for (std::size_t j = i + 1; j < boxes.size(); ++j) EXPECT_TRUE(Apart(boxes[i], boxes[j], gap)) << what << i << ',' << j;
+                            for (std::size_t j = i + 1; j < boxes.size(); ++j)
+                                EXPECT_TRUE(Apart(boxes[i], boxes[j], gap)) << what << i << ',' << j;
                     }
     }
 }
@@ -221,12 +230,14 @@ TEST(HighContrast, TheRulerFollowsTheSystemsColours) {
         ruler->on = on;
         ::SendMessageW(window, on ? WM_SYSCOLORCHANGE : WM_SETTINGCHANGE, 0, 0);
         ::RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW);
-        EXPECT_EQ(::GetPixel(CScreenDC().GetSafeHdc(), 100 + 250, 300 + 20), on ? ::GetSysColor(COLOR_WINDOW) : RGB(0, 255, 255)) << on;
+        EXPECT_EQ(::GetPixel(CScreenDC().GetSafeHdc(), 100 + 250, 300 + 20),
+                  on ? ::GetSysColor(COLOR_WINDOW) : RGB(0, 255, 255))
+            << on;
     }
     ruler->on = true;
     ::SendMessageW(window, WM_SYSCOLORCHANGE, 0, 0);
     ::SetWindowPos(window, nullptr, 100, 300, 500, 200, SWP_NOZORDER | SWP_NOACTIVATE);
-    ::SetCursorPos(110, 480);  // over the ruler's own surface: the picture holds no highlight
+    ::SetCursorPos(110, 480);                   // over the ruler's own surface: the picture holds no highlight
     const auto pixels = [&](COLORREF colour) {  // of that colour on the ruler, after a tick and a paint
         ::SendMessageW(window, WM_TIMER, 250960, 0);
         ::RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
@@ -249,7 +260,8 @@ TEST_F(Ruler, EachCornerShowsItsDiagonalCursor) {
     ::SetWindowPos(s_window, nullptr, 50, 60, 300, 200, SWP_NOZORDER | SWP_NOACTIVATE);
     const std::pair<Point, const wchar_t*> corners[] = {
         {{1, 1}, IDC_SIZENWSE}, {{298, 1}, IDC_SIZENESW}, {{1, 198}, IDC_SIZENESW}, {{298, 198}, IDC_SIZENWSE}};
-    for (const auto& [at, cursor] : corners) EXPECT_EQ(CursorAt(at), ::LoadCursorW(nullptr, cursor)) << at.x << ',' << at.y;
+    for (const auto& [at, cursor] : corners)
+        EXPECT_EQ(CursorAt(at), ::LoadCursorW(nullptr, cursor)) << at.x << ',' << at.y;
 }
 
 // The opacity set with the transparency slider stays when the sliders are made anew for a new
@@ -278,9 +290,13 @@ TEST(Magnifier, RepaintsOnceTheScreenCanBeCopiedAgain) {
     const MagnifierGeometry there = MagnifierGeometryFor({0, 0, 100, 60}, 2, {60, 50}, {0, 0, 1024, 768}, 96);
     const CScreenDC screen;
     const CDC locked;  // no context: every copy from it fails
-    const struct { const MagnifierGeometry& geometry; const CDC& screen; bool repainted; } ticks[] = {
-        {here, screen, true}, {here, screen, false}, {here, locked, false}, {here, locked, false}, {here, screen, true},
-        {there, locked, true}, {there, locked, false}, {there, screen, true}, {there, screen, false}};
+    const struct {
+        const MagnifierGeometry& geometry;
+        const CDC& screen;
+        bool repainted;
+    } ticks[] = {{here, screen, true},   {here, screen, false}, {here, locked, false},
+                 {here, locked, false},  {here, screen, true},  {there, locked, true},
+                 {there, locked, false}, {there, screen, true}, {there, screen, false}};
     for (const auto& tick : ticks) {
         EXPECT_EQ(magnifier.Tick(tick.geometry, tick.screen), tick.repainted) << &tick - ticks;
         // After a failed copy nothing of the copy before it is shown or read.
@@ -292,10 +308,13 @@ TEST(Magnifier, RepaintsOnceTheScreenCanBeCopiedAgain) {
 // Points the program's imports of the function at `from` at `to` instead.
 void RedirectImports(const void* from, const void* to) {
     auto* base = reinterpret_cast<unsigned char*>(::GetModuleHandleW(nullptr));
-    const auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS*>(base + reinterpret_cast<const IMAGE_DOS_HEADER*>(base)->e_lfanew);
+    const auto* nt =
+        reinterpret_cast<const IMAGE_NT_HEADERS*>(base + reinterpret_cast<const IMAGE_DOS_HEADER*>(base)->e_lfanew);
     const auto& directory = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
-    for (auto* import = reinterpret_cast<IMAGE_IMPORT_DESCRIPTOR*>(base + directory.VirtualAddress); import->Name; ++import) {
-        for (auto* entry = reinterpret_cast<IMAGE_THUNK_DATA*>(base + import->FirstThunk); entry->u1.Function; ++entry) {
+    for (auto* import = reinterpret_cast<IMAGE_IMPORT_DESCRIPTOR*>(base + directory.VirtualAddress); import->Name;
+         ++import) {
+        for (auto* entry = reinterpret_cast<IMAGE_THUNK_DATA*>(base + import->FirstThunk); entry->u1.Function;
+             ++entry) {
             if (reinterpret_cast<const void*>(entry->u1.Function) != from) continue;
             DWORD protection = 0;
             ::VirtualProtect(&entry->u1.Function, sizeof entry->u1.Function, PAGE_READWRITE, &protection);
@@ -311,10 +330,13 @@ template <class Function>
 class Redirected {
 public:
     Redirected(const char* name, Function replacement, Function& original) : m_replacement(replacement) {
-        m_original = original = reinterpret_cast<Function>(reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleA("user32.dll"), name)));
+        m_original = original = reinterpret_cast<Function>(
+            reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleA("user32.dll"), name)));
         RedirectImports(reinterpret_cast<const void*>(m_original), reinterpret_cast<const void*>(replacement));
     }
-    ~Redirected() { RedirectImports(reinterpret_cast<const void*>(m_replacement), reinterpret_cast<const void*>(m_original)); }
+    ~Redirected() {
+        RedirectImports(reinterpret_cast<const void*>(m_replacement), reinterpret_cast<const void*>(m_original));
+    }
 
 private:
     Function m_original, m_replacement;
@@ -383,9 +405,13 @@ TEST_F(Ruler, ReadsTheMonitorsAgainWhenTheDisplayChanges) {
 // fills it with a pattern, so any write after the delete shows in it.
 class Doomed : public CDialog {
 public:
-    static void* operator new(std::size_t size) { return s_deleted = false, s_block = static_cast<unsigned char*>(std::malloc(s_size = size)); }
+    static void* operator new(std::size_t size) {
+        return s_deleted = false, s_block = static_cast<unsigned char*>(std::malloc(s_size = size));
+    }
     static void operator delete(void* block) { std::memset(block, 0xDD, s_size), s_deleted = true; }
-    static bool UntouchedSinceDelete() { return std::all_of(s_block, s_block + s_size, [](unsigned char b) { return b == 0xDD; }); }
+    static bool UntouchedSinceDelete() {
+        return std::all_of(s_block, s_block + s_size, [](unsigned char b) { return b == 0xDD; });
+    }
     static inline unsigned char* s_block = nullptr;
     static inline std::size_t s_size = 0;
     static inline bool s_deleted = false;

@@ -80,7 +80,6 @@ void ZoomDialogRules::SelectMatchingPreset(const DialogItems& items) {
     }
 }
 
-std::optional<std::int32_t> ZoomDialogRules::PresetNumberAt(const DialogItems& items,
-                                                             int index) const {
+std::optional<std::int32_t> ZoomDialogRules::PresetNumberAt(const DialogItems& items, int index) const {
     return PresetNumber(items.ItemText(IDC_ZOOM_200 + index));
 }

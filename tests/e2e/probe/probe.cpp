@@ -36,7 +36,8 @@ namespace {
 template <class Char>
 std::string Quoted(const Char* text) {
     std::string result = "\"";
-    for (; *text; ++text) result += *text >= 0x20 && *text < 0x7F && *text != '"' && *text != '\\' ? static_cast<char>(*text) : '?';
+    for (; *text; ++text)
+        result += *text >= 0x20 && *text < 0x7F && *text != '"' && *text != '\\' ? static_cast<char>(*text) : '?';
     return result + "\"";
 }
 
@@ -56,9 +57,10 @@ void PrintChild(HWND child, const char* separator) {
     wchar_t kind[64] = L"";
     GetClassNameW(child, kind, 64);
     const long position = std::wcscmp(kind, TRACKBAR_CLASSW) == 0 ? static_cast<long>(Ask(child, TBM_GETPOS)) : 0;
-    std::printf("%s{\"id\": %d, \"rect\": [%ld, %ld, %ld, %ld], \"visible\": %d, \"text\": %s, \"checked\": %d, \"pos\": %ld}",
-                separator, GetDlgCtrlID(child), r.left, r.top, r.right, r.bottom, IsWindowVisible(child) != 0, Quoted(text).c_str(),
-                checked, position);
+    std::printf(
+        "%s{\"id\": %d, \"rect\": [%ld, %ld, %ld, %ld], \"visible\": %d, \"text\": %s, \"checked\": %d, \"pos\": %ld}",
+        separator, GetDlgCtrlID(child), r.left, r.top, r.right, r.bottom, IsWindowVisible(child) != 0,
+        Quoted(text).c_str(), checked, position);
 }
 
 // "alpha" is null unless the window is layered with a constant alpha; "moving" tells that its
@@ -72,12 +74,13 @@ void PrintWindow(HWND hwnd, const char* separator) {
     GUITHREADINFO thread{};
     thread.cbSize = sizeof thread;
     GetGUIThreadInfo(GetWindowThreadProcessId(hwnd, nullptr), &thread);
-    std::printf("%s{\"rect\": [%ld, %ld, %ld, %ld], \"style\": %lu, \"exstyle\": %lu, "
-                "\"alpha\": %s, \"owned\": %d, \"foreground\": %d, \"focused\": %d, \"moving\": %d, \"children\": [",
-                separator, r.left, r.top, r.right, r.bottom, GetWindowLongW(hwnd, GWL_STYLE),
-                GetWindowLongW(hwnd, GWL_EXSTYLE), layered ? std::to_string(alpha).c_str() : "null",
-                GetWindow(hwnd, GW_OWNER) != nullptr, GetForegroundWindow() == hwnd,
-                thread.hwndFocus == hwnd || IsChild(hwnd, thread.hwndFocus), (thread.flags & GUI_INMOVESIZE) != 0);
+    std::printf(
+        "%s{\"rect\": [%ld, %ld, %ld, %ld], \"style\": %lu, \"exstyle\": %lu, "
+        "\"alpha\": %s, \"owned\": %d, \"foreground\": %d, \"focused\": %d, \"moving\": %d, \"children\": [",
+        separator, r.left, r.top, r.right, r.bottom, GetWindowLongW(hwnd, GWL_STYLE), GetWindowLongW(hwnd, GWL_EXSTYLE),
+        layered ? std::to_string(alpha).c_str() : "null", GetWindow(hwnd, GW_OWNER) != nullptr,
+        GetForegroundWindow() == hwnd, thread.hwndFocus == hwnd || IsChild(hwnd, thread.hwndFocus),
+        (thread.flags & GUI_INMOVESIZE) != 0);
     for (HWND child = GetWindow(hwnd, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
         PrintChild(child, child == GetWindow(hwnd, GW_CHILD) ? "" : ", ");
     std::printf("]}");
@@ -100,8 +103,8 @@ int PrintWindows(const wchar_t* title) {
 // Drawn with the font the dialog manager makes for the ruler's template at `dpi`.
 int PrintText(int dpi, const wchar_t* text) {
     HDC screen = GetDC(nullptr), dc = CreateCompatibleDC(screen);
-    HGDIOBJ font = SelectObject(dc, CreateFontW(-MulDiv(8, dpi, 72), 0, 0, 0, FW_DONTCARE, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                                                0, 0, PROOF_QUALITY, FF_DONTCARE, L"MS Sans Serif"));
+    HGDIOBJ font = SelectObject(dc, CreateFontW(-MulDiv(8, dpi, 72), 0, 0, 0, FW_DONTCARE, FALSE, FALSE, FALSE,
+                                                DEFAULT_CHARSET, 0, 0, PROOF_QUALITY, FF_DONTCARE, L"MS Sans Serif"));
     SIZE size{};
     GetTextExtentPoint32W(dc, text, static_cast<int>(std::wcslen(text)), &size);
     HGDIOBJ bitmap = SelectObject(dc, CreateCompatibleBitmap(screen, size.cx, size.cy));
@@ -133,11 +136,19 @@ std::string ClipboardText(UINT format) {
 // A topmost window of one colour that never takes the keyboard, until the process ends.
 int ShowColorWindow(wchar_t** args) {
     const unsigned long rrggbb = std::wcstoul(args[4], nullptr, 16);
-    const WNDCLASSW windowClass{0, DefWindowProcW, 0, 0, GetModuleHandleW(nullptr), nullptr, nullptr,
-                                CreateSolidBrush(RGB((rrggbb >> 16) & 0xFF, (rrggbb >> 8) & 0xFF, rrggbb & 0xFF)), nullptr, L"Colour"};
+    const WNDCLASSW windowClass{0,
+                                DefWindowProcW,
+                                0,
+                                0,
+                                GetModuleHandleW(nullptr),
+                                nullptr,
+                                nullptr,
+                                CreateSolidBrush(RGB((rrggbb >> 16) & 0xFF, (rrggbb >> 8) & 0xFF, rrggbb & 0xFF)),
+                                nullptr,
+                                L"Colour"};
     RegisterClassW(&windowClass);
-    CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, L"Colour", L"", WS_POPUP | WS_VISIBLE, _wtoi(args[0]),
-                    _wtoi(args[1]), _wtoi(args[2]), _wtoi(args[3]), nullptr, nullptr, nullptr, nullptr);
+    CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, L"Colour", L"", WS_POPUP | WS_VISIBLE,
+                    _wtoi(args[0]), _wtoi(args[1]), _wtoi(args[2]), _wtoi(args[3]), nullptr, nullptr, nullptr, nullptr);
     for (MSG msg; GetMessageW(&msg, nullptr, 0, 0) > 0;) DispatchMessageW(&msg);
     return 0;
 }
@@ -145,8 +156,7 @@ int ShowColorWindow(wchar_t** args) {
 // The top-level window with that title that has no owner: the ruler, not a message box of it.
 HWND FindOwnerless(const wchar_t* title) {
     HWND hwnd = FindWindowW(nullptr, title);
-    while (hwnd && GetWindow(hwnd, GW_OWNER))
-        hwnd = FindWindowExW(nullptr, hwnd, nullptr, title);
+    while (hwnd && GetWindow(hwnd, GW_OWNER)) hwnd = FindWindowExW(nullptr, hwnd, nullptr, title);
     return hwnd;
 }
 
@@ -176,14 +186,15 @@ DWORD g_start = 0;
 std::string g_events;
 
 void CALLBACK OnWinEvent(HWINEVENTHOOK, DWORD, HWND hwnd, LONG object, LONG, DWORD, DWORD) {
-    if (hwnd == g_watched && object == OBJID_CLIENT) g_events += (g_events.empty() ? "" : ", ") + std::to_string(GetTickCount() - g_start);
+    if (hwnd == g_watched && object == OBJID_CLIENT)
+        g_events += (g_events.empty() ? "" : ", ") + std::to_string(GetTickCount() - g_start);
 }
 
 int PrintWinEvents(HWND hwnd, int milliseconds) {
     DWORD process = 0;
     GetWindowThreadProcessId(g_watched = hwnd, &process);
-    HWINEVENTHOOK hook = SetWinEventHook(EVENT_OBJECT_VALUECHANGE, EVENT_OBJECT_VALUECHANGE, nullptr, OnWinEvent, process, 0,
-                                         WINEVENT_OUTOFCONTEXT);
+    HWINEVENTHOOK hook = SetWinEventHook(EVENT_OBJECT_VALUECHANGE, EVENT_OBJECT_VALUECHANGE, nullptr, OnWinEvent,
+                                         process, 0, WINEVENT_OUTOFCONTEXT);
     g_start = GetTickCount();
     std::printf("{\"hooked\": %s}\n", hook ? "true" : "false");
     std::fflush(stdout);
@@ -206,14 +217,16 @@ int wmain(int argc, wchar_t** argv) {
     if (command == L"windows" && argc == 3) return PrintWindows(argv[2]);
     if (command == L"text" && argc == 4) return PrintText(_wtoi(argv[2]), argv[3]);
     if (command == L"clipboard" && argc == 2 && OpenClipboard(nullptr)) {
-        std::printf("{\"unicode\": %s, \"ansi\": %s}\n", ClipboardText<wchar_t>(CF_UNICODETEXT).c_str(), ClipboardText<char>(CF_TEXT).c_str());
+        std::printf("{\"unicode\": %s, \"ansi\": %s}\n", ClipboardText<wchar_t>(CF_UNICODETEXT).c_str(),
+                    ClipboardText<char>(CF_TEXT).c_str());
         return CloseClipboard(), 0;
     }
     if (command == L"holdclipboard" && argc == 3 && OpenClipboard(nullptr))
         return std::printf("{\"held\": true}\n"), std::fflush(stdout), Sleep(_wtoi(argv[2])), CloseClipboard(), 0;
     if (command == L"place" && argc == 7 && target)
         return SetWindowPos(target, nullptr, _wtoi(argv[3]), _wtoi(argv[4]), _wtoi(argv[5]), _wtoi(argv[6]),
-                            SWP_NOZORDER | SWP_NOACTIVATE), std::printf("{}\n"), 0;
+                            SWP_NOZORDER | SWP_NOACTIVATE),
+               std::printf("{}\n"), 0;
     if (command == L"close" && argc == 3 && target) return PostMessageW(target, WM_CLOSE, 0, 0), std::printf("{}\n"), 0;
     if (command == L"minimize" && argc == 3 && target) return ShowWindow(target, SW_MINIMIZE), std::printf("{}\n"), 0;
     if (command == L"accvalue" && argc == 3 && target) return PrintAccessibleValue(target);

@@ -5,7 +5,7 @@
 set -euo pipefail
 
 PACKAGES=(
-    cmake ninja-build g++ clang libclang-rt-dev
+    cmake ninja-build g++ clang libclang-rt-dev clang-format git
     libgtest-dev libgmock-dev libbenchmark-dev
     g++-mingw-w64-x86-64-posix mingw-w64-tools
     wine wine64 fonts-wine

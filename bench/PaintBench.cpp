@@ -39,7 +39,8 @@ RulerView WideRuler(const benchmark::State& state) {
     view.measure.unit = static_cast<RulerUnit>(state.range(0));
     view.color = 0x00336699;
     view.texts = ReadoutTextsFor({{640, 410}, {100, 300}, view.color}, view.measure, false, std::nullopt);
-    view.layout = LayoutPanes(view.client, 96, MeasureReadouts(CountingCanvas(view.client), view.measure));
+    view.layout =
+        LayoutPanes(view.client, 96, MeasureReadouts(CountingCanvas(view.client), view.measure), {{12, 13}, true});
     view.magnifier = MagnifierGeometryFor(view.layout.magnifier, 2, {640, 410}, {0, 0, 1920, 1080}, 96);
     return view;
 }

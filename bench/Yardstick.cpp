@@ -49,7 +49,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     CRulerFonts fonts;  // near enough the ruler's own for the magnifier's place
     fonts.Make(static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT)), yardstick.dpi);
     const Rect client{0, 0, _wtoi(__wargv[1]), _wtoi(__wargv[2])};
-    yardstick.pane = LayoutPanes(client, yardstick.dpi, MeasureReadouts(fonts, {UnitPixel, yardstick.dpi})).magnifier;
+    yardstick.pane =
+        LayoutPanes(client, yardstick.dpi, MeasureReadouts(fonts, {UnitPixel, yardstick.dpi}), {}).magnifier;
     g_yardstick = &yardstick;
     ::SetTimer(nullptr, 0, 1, OnTimer);
     MSG message;

@@ -1,6 +1,8 @@
 // A window's client area for Active Accessibility: the object, its value and its change events.
 #include "platform/accessibility/Accessible.h"
 
+#include "platform/system/Unicode.h"
+
 #include <oleacc.h>
 #include <wrl/client.h>
 
@@ -19,14 +21,6 @@ namespace {
 constexpr HRESULT kGone = CO_E_OBJNOTCONNECTED;
 
 bool IsSelf(const VARIANT& child) { return child.vt == VT_I4 && child.lVal == CHILDID_SELF; }
-
-std::wstring Widened(std::string_view utf8) {
-    std::wstring wide(utf8.size(), L'\0');  // never more UTF-16 units than UTF-8 bytes
-    wide.resize(static_cast<std::size_t>(
-        std::max(0, ::MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), wide.data(),
-                                          static_cast<int>(wide.size())))));
-    return wide;
-}
 
 }  // namespace
 

@@ -1,6 +1,8 @@
 // Putting a text on the clipboard.
 #include "platform/system/Clipboard.h"
 
+#include "platform/system/Unicode.h"
+
 namespace {
 
 // The clipboard, open for one scope.
@@ -22,12 +24,11 @@ private:
 // clipboard.
 class ClipboardText {
 public:
-    explicit ClipboardText(std::string_view text)
+    explicit ClipboardText(const std::wstring& text)
         : m_memory(::GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t))) {
         auto* chars = m_memory ? static_cast<wchar_t*>(::GlobalLock(m_memory)) : nullptr;
         if (!chars) return;
-        for (std::size_t i = 0; i < text.size(); ++i) chars[i] = static_cast<unsigned char>(text[i]);
-        chars[text.size()] = L'\0';
+        chars[text.copy(chars, text.size())] = L'\0';
         ::GlobalUnlock(m_memory);
         m_filled = true;
     }
@@ -52,7 +53,7 @@ private:
 }  // namespace
 
 bool CopyTextToClipboard(HWND owner, std::string_view text) {
-    ClipboardText unicode(text);
+    ClipboardText unicode(Widened(text));
     const ClipboardOpen clipboard(owner);
     return clipboard && ::EmptyClipboard() && unicode.Put();
 }

@@ -4,7 +4,7 @@
 
 #include "platform/system/Win32.h"
 
-// Puts `text` (ASCII) on the clipboard as Unicode text, on behalf of `owner`; the system
+// Puts `text` (UTF-8) on the clipboard as Unicode text, on behalf of `owner`; the system
 // offers it as ANSI text as well. False, with nothing changed, when another program holds
 // the clipboard open or the system refuses the memory: OpenClipboard does not wait, so
 // nothing hangs.

@@ -23,6 +23,15 @@ void CWnd::MoveWindow(const Rect& r, bool repaint) {
     if (m_hWnd) ::MoveWindow(m_hWnd, r.left, r.top, r.Width(), r.Height(), repaint);
 }
 
+void CWnd::Place(const Rect& rect) {
+    if (rect.IsEmpty()) {
+        ShowWindow(SW_HIDE);
+        return;
+    }
+    MoveWindow(rect);
+    ShowWindow(SW_SHOW);
+}
+
 void CWnd::InvalidateRect(const Rect& rect, bool erase) const {
     // An empty rectangle invalidates nothing, so the call to the system is saved; passing
     // null instead would mean the whole window.

@@ -24,6 +24,8 @@ public:
     void ShowWindow(int command) {
         if (m_hWnd) ::ShowWindow(m_hWnd, command);
     }
+    // Moves the window onto `rect` and shows it, or hides it where `rect` is empty.
+    void Place(const Rect& rect);
     void InvalidateRect(const Rect& rect, bool erase) const;
     void InvalidateAll(bool erase) const {
         if (m_hWnd) ::InvalidateRect(m_hWnd, nullptr, erase);

@@ -1,6 +1,7 @@
 // Where the readouts, the magnifier and the controls go on a ruler of any size.
 #pragma once
 #include <cstddef>
+#include <vector>
 
 #include "base/Geometry.h"
 #include "ruler/settings/RulerUnit.h"
@@ -35,38 +36,54 @@ struct TextBox {
     Point text;
 };
 
+// What the ruler places besides its readouts and its magnifier.
+struct LayoutControls {
+    Point closeButton;         // the close button's size; none when 0 by 0
+    bool alphaSlider = false;  // the transparency slider is to be shown
+};
+
+// Where each part of the ruler stands, in client pixels; an empty rectangle is a part not shown.
+// Every part stands whole inside the ticks, apart from the others.
 struct PaneLayout {
     int dpi = 96;
     int lineSpacing = 0;
     int boxInset = 0;  // from a box's edge to its text: the frame and a margin
     // The distance: a box at its place, or, on a turned ruler too narrow for that, the room a
-    // box as wide as its text is centred in (`distanceFitted`).
+    // box as wide as its text is centred in (`distanceFitted`), which may cover the side ticks.
     TextBox distance;
     bool distanceFitted = false;
+    Rect closeButton;
     TextBox position;     // the arrows at `text`, the lines right of them
     Point positionLines;  // top-left corner of the first line
     TextBox color;        // two lines and the swatch
     Rect swatch;
-    TextBox colorWithContrast;  // the colour box grown by a third line; empty on a low ruler
+    TextBox colorWithContrast;  // the colour box grown by a third line; empty where there is no room
     Rect magnifier;             // its frame's lines run along the left and top edges and one
                                 // pixel past the right and bottom ones
     Rect magnifierSlider;
+    Rect alphaSlider;
 
     // The magnifier's inside: the whole picture and none of the frame, what a tick repaints
     // when the picture changed. Empty when it is not shown.
     Rect MagnifierInterior() const;
+    // Where the parts shown stand, the magnifier's frame included: the scale's numbers keep
+    // clear of them.
+    std::vector<Rect> Parts() const;
 };
 
-// The layout of a ruler whose client rectangle is `client`, at `dpi`, for readouts of
-// `widths`. A ruler higher than wide (turned) measures its distance from the top edge.
-PaneLayout LayoutPanes(const Rect& client, int dpi, const ReadoutWidths& widths);
+// The layout of a ruler whose client rectangle is `client`, at `dpi`, for readouts of `widths`
+// and the controls. A ruler higher than wide (turned) measures its distance from the top edge.
+// Of the ways to arrange the parts (the position and colour boxes side by side or one above
+// the other, the magnifier right of them or below, the transparency slider beside the distance
+// or below the readouts, each part at its usual place or moved in) it takes the one that shows
+// the most important parts (the distance, the close button, the position, the colour, the
+// magnifier with its slider, the transparency slider, in that order), then the contrast's line,
+// then the largest magnified picture.
+PaneLayout LayoutPanes(const Rect& client, int dpi, const ReadoutWidths& widths, const LayoutControls& controls);
 
-// The transparency slider near the top-left corner; it never moves with the ruler's size.
-Rect AlphaSliderRect(int dpi);
-
-// Client position of the close button: its right edge 5 pixels (at 96 dpi) from the window's
-// right edge, as far below the top.
-Point CloseButtonOrigin(int windowWidth, int buttonWidth, int dpi);
+// How far the ticks reach in from each edge at `dpi`: no part stands in that band, except the
+// distance box of a turned ruler narrower than it.
+int TickDepth(int dpi);
 
 // The distance box drawn for a text `width` pixels wide: the box itself, or on a narrow
 // turned ruler a box as wide as the text, centred in the room; empty when it does not fit.

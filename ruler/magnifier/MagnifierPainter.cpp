@@ -2,6 +2,9 @@
 #include "ruler/magnifier/MagnifierPainter.h"
 
 #include <algorithm>
+#include <string>
+#include <string_view>
+#include <utility>
 
 #include "base/DpiScale.h"
 #include "ruler/magnifier/MagnifierGeometry.h"
@@ -11,7 +14,7 @@ namespace {
 constexpr Color kFrameLight = 0xFFFFFF;
 constexpr Color kFrameDark = 0x404040;
 constexpr Color kFrameMiddle = 0x808080;
-constexpr int kCrosshairArm = 10;  // at 96 dpi
+constexpr std::string_view kTimes = "\xC3\x97";  // "×" in UTF-8
 
 // Light on the left and top, dark outside and middle inside on the right and bottom. The
 // outer right and bottom lines lie on x = right and y = bottom.
@@ -32,12 +35,32 @@ void DrawRaisedFrame(Canvas& canvas, const Rect& pane) {
     canvas.Line(innerCorner, {pane.left + 1, pane.bottom - 1});
 }
 
-// Two segments 20 pixels long (at 96 dpi) crossing at `centre`.
-void DrawCrosshair(Canvas& canvas, Point centre, int dpi, Color color) {
-    const int arm = Scaled(kCrosshairArm, dpi);
-    canvas.SelectPen(color);
-    canvas.Line({centre.x, centre.y - arm}, {centre.x, centre.y + arm});
-    canvas.Line({centre.x - arm, centre.y}, {centre.x + arm, centre.y});
+// Lines across the whole picture through the cursor's block, which they leave to be seen: a line
+// of `dark` with one of `light` beside it, so that the crosshair shows on any picture.
+void DrawCrosshair(Canvas& canvas, const MagnifierGeometry& g, Color dark, Color light) {
+    const Rect& image = g.image;
+    const Point c = g.crosshair;
+    const Rect block = g.cursorBlock.IsEmpty() ? Rect{c.x, c.y, c.x + 1, c.y + 1} : g.cursorBlock;
+    for (const auto& [offset, color] : {std::pair{1, light}, std::pair{0, dark}}) {
+        const int x = c.x + offset, y = c.y + offset;
+        for (const Rect& line : {Rect{image.left, y, block.left, y + 1}, Rect{block.right, y, image.right, y + 1},
+                                 Rect{x, image.top, x + 1, block.top}, Rect{x, block.bottom, x + 1, image.bottom}})
+            canvas.Fill(line.Intersection(image), color);
+    }
+}
+
+// The factor, "×6", in a small framed label in the picture's top-left corner; none in a picture
+// too small for it.
+void DrawFactor(Canvas& canvas, const RulerView& view) {
+    const std::string text = std::string(kTimes) + std::to_string(view.magnifier.factor);
+    const int inset = view.layout.boxInset;
+    const Rect& image = view.magnifier.image;
+    const Rect label{image.left, image.top, image.left + canvas.TextWidth(text) + 2 * inset,
+                     image.top + canvas.TextHeight() + 2 * inset};
+    if (!image.Contains(label)) return;
+    canvas.Fill(label, view.palette.ink);
+    canvas.Fill(label.Inflated(-1, -1), view.palette.box);
+    canvas.TextAt({label.left + inset, label.top + inset}, text);
 }
 
 // The held copy at the current factor: the pane's background where the picture now reaches
@@ -91,5 +114,6 @@ void DrawMagnifierPane(Canvas& canvas, const RulerView& view) {
     }
     const Color crosshair = view.held ? view.palette.heldCrosshair : view.palette.crosshair;
     if (!view.picked.IsEmpty()) DrawOutline(canvas, view.picked, crosshair);
-    DrawCrosshair(canvas, geometry.crosshair, view.measure.dpi, crosshair);
+    DrawCrosshair(canvas, geometry, crosshair, view.palette.box);
+    DrawFactor(canvas, view);
 }

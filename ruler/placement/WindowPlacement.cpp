@@ -108,6 +108,19 @@ Rect At(std::int64_t left, std::int64_t top, Point size) {
     return {ClampToInt(left), ClampToInt(top), ClampToInt(left + size.x), ClampToInt(top + size.y)};
 }
 
+// `after`, grown from `before` by its right or bottom edge, no farther than the far edge of the
+// work areas beside the ruler, as dragging an edge stops at the edge of the screen.
+Rect GrownWithin(const Rect& before, Rect after, const std::vector<Rect>& areas) {
+    int right = before.right, bottom = before.bottom;  // the farthest edges of the areas beside and below
+    for (const Rect& a : areas) {
+        if (a.top < before.bottom && before.top < a.bottom) right = std::max(right, a.right);
+        if (a.left < before.right && before.left < a.right) bottom = std::max(bottom, a.bottom);
+    }
+    if (after.left == before.left && after.right > before.right) after.right = std::min(after.right, right);
+    if (after.top == before.top && after.bottom > before.bottom) after.bottom = std::min(after.bottom, bottom);
+    return after;
+}
+
 }  // namespace
 
 Point MinimumTrackSize(int dpi) { return {Scaled(45, dpi), Scaled(40, dpi)}; }
@@ -124,7 +137,8 @@ Rect RestoredWindowRect(const StoredPlacement& stored, const PlacementScreen& sc
     return At(work.left + (Width(work) - centred.x) / 2, work.top + (Height(work) - centred.y) / 2, centred);
 }
 
-Rect LimitedNudge(const Rect& before, const Rect& after, const std::vector<Rect>& workAreas, int dpi) {
+Rect LimitedNudge(const Rect& before, const Rect& proposed, const std::vector<Rect>& workAreas, int dpi) {
+    const Rect after = GrownWithin(before, proposed, workAreas);
     const Point piece = Piece(dpi);
     if (ShowsPiece(after, workAreas, piece)) return after;
     // Without work areas nothing is shown either way, and every key goes through.

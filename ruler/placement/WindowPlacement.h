@@ -40,8 +40,9 @@ struct PlacementScreen {
 // size rescaled to that monitor, held to the smallest size and cut to the work area.
 Rect RestoredWindowRect(const StoredPlacement& stored, const PlacementScreen& screen);
 
-// `after`, the window rectangle an arrow key proposes for `before`, unless it would leave too
-// little of the ruler on the work areas: then each edge that moved goes only as far as keeps
-// the piece, never back past `before`. A ruler that already lacks the piece (its monitor went
-// away) moves only where no less of it is seen.
-Rect LimitedNudge(const Rect& before, const Rect& after, const std::vector<Rect>& workAreas, int dpi);
+// `proposed`, the window rectangle an arrow key proposes for `before`, grown no farther than the
+// far edge of the work areas beside the ruler, unless it would leave too little of the ruler on
+// the work areas: then each edge that moved goes only as far as keeps the piece, never back past
+// `before`. A ruler that already lacks the piece (its monitor went away) moves only where no
+// less of it is seen.
+Rect LimitedNudge(const Rect& before, const Rect& proposed, const std::vector<Rect>& workAreas, int dpi);

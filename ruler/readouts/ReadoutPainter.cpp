@@ -90,15 +90,3 @@ void DrawColorPane(Canvas& canvas, const RulerView& view) {
     if (view.reference)
         canvas.Fill({inside.left, inside.top + inside.Height() / 2, inside.right, inside.bottom}, *view.reference);
 }
-
-std::vector<Rect> ReadoutBoxes(const RulerView& view, const TextMeasure& measure) {
-    std::vector<Rect> boxes;
-    // A box as wide as its text may stand anywhere in its room.
-    const Rect distance = view.layout.distanceFitted
-                              ? view.layout.distance.box
-                              : DistanceBox(view.layout, measure.TextWidth(DistanceShown(view))).box;
-    for (const Rect& box : {distance, view.layout.position.box, ColorBox(view).box}) {
-        if (!box.IsEmpty()) boxes.push_back(box);
-    }
-    return boxes;
-}

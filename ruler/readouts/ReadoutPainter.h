@@ -17,9 +17,6 @@ void DrawDistancePane(Canvas& canvas, const RulerView& view);
 // the reference in the swatch's lower half and the contrast of the two as a third line.
 void DrawColorPane(Canvas& canvas, const RulerView& view);
 
-// The boxes of the readouts the view shows.
-std::vector<Rect> ReadoutBoxes(const RulerView& view, const TextMeasure& measure);
-
 // The strokes of the arrow that marks a position line, in a line of text `lineHeight` high
 // whose top-left corner is `origin`: a shaft with a head at each end, left-right for x,
 // up-down for y. Each runs from its first point up to, not including, its second.

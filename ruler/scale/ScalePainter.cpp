@@ -10,6 +10,8 @@
 
 namespace {
 
+// Marks closer than this many device pixels would merge into a dark band.
+constexpr double kClosestMarks = 3.0;
 // Coordinates and tick lengths beyond this are refused, which keeps every sum below in int.
 constexpr int kMaxCoordinate = 1 << 24;
 // A run ends after this many marks whatever its step: far more than any screen holds (a mark
@@ -61,6 +63,7 @@ struct Run {
     int tickLength;
     Boxes boxes;
     const NumberRoom& room;
+    Rect within;                     // between the ticks of the edges: numbers stand wholly inside it
     std::vector<Rect> placedAcross;  // numbers along the top and bottom that lie by the sides' columns
     std::vector<Rect> sideColumns;   // where the numbers of the left and right edges stand
 
@@ -90,7 +93,7 @@ struct Run {
 
     bool Crowded(const Rect& ink, bool across) const {
         const auto near = [&](const Rect& other) { return Near(ink, other, room.gap); };
-        return std::any_of(room.readouts.begin(), room.readouts.end(), near) ||
+        return std::any_of(room.parts.begin(), room.parts.end(), near) ||
                (!across && std::any_of(placedAcross.begin(), placedAcross.end(), near));
     }
 
@@ -108,10 +111,13 @@ struct Run {
         const Rect* boxes[] = {&first, &second};
         for (int i = 0; i < 2; ++i) {
             if (!needed[i] || boxes[i]->IsEmpty()) continue;
-            const Rect ink = Ink(*boxes[i], text);
-            if (Crowded(ink, across)) continue;
-            if (byColumns(*boxes[i])) placedAcross.push_back(ink);
-            if (Touches(*boxes[i], clip)) canvas.TextCentred(*boxes[i], text);
+            // The zero edge's number moves in to stand beside the side's ticks, not across them.
+            const int in = q == 0 ? std::max(0, within.left - Ink(*boxes[i], text).left) : 0;
+            const Rect box{boxes[i]->left + in, boxes[i]->top, boxes[i]->right + in, boxes[i]->bottom};
+            const Rect ink = Ink(box, text);
+            if (!within.Contains(ink) || Crowded(ink, across)) continue;
+            if (byColumns(box)) placedAcross.push_back(ink);
+            if (Touches(box, clip)) canvas.TextCentred(box, text);
         }
     }
 };
@@ -189,27 +195,41 @@ void DrawEdges(Run& run, const Rect& a, double pixelsPerUnit, bool across) {
     }
 }
 
-// Marks closer than this many device pixels would merge into a dark band.
-constexpr double kClosestMarks = 3.0;
-
-}  // namespace
-
-void DrawScale(Canvas& canvas, const Rect& area, const ScaleSeries& series, RulerUnit unit, std::int32_t zoom,
-               const UnitMetrics& metrics, int dpi, const NumberRoom& room) {
+// Draws one series along the four edges of `area`: ticks, and numbers that stand wholly within
+// `within` and keep clear of the room's parts.
+void DrawScale(Canvas& canvas, const Rect& area, const Rect& within, const ScaleSeries& series, RulerUnit unit,
+               std::int32_t zoom, const UnitMetrics& metrics, int dpi, const NumberRoom& room) {
     if (!IsDrawable(area, series, metrics)) return;
-    Run run{canvas, canvas.ClipBox(), series, unit, zoom, metrics, Scaled(series.tickLength, dpi), Boxes(dpi), room, {},
-            {}};
+    Run run{canvas, canvas.ClipBox(), series, unit, zoom, metrics, Scaled(series.tickLength, dpi), Boxes(dpi),
+            room,   within,           {},     {}};
     run.sideColumns = SideColumns(run, area);
     if (series.step * metrics.pixelsPerUnitX >= kClosestMarks) DrawEdges(run, area, metrics.pixelsPerUnitX, true);
     if (series.step * metrics.pixelsPerUnitY >= kClosestMarks) DrawEdges(run, area, metrics.pixelsPerUnitY, false);
 }
 
-void DrawRulerScale(Canvas& canvas, const Rect& client, RulerUnit unit, std::int32_t zoom, int dpi,
-                    const NumberRoom& room) {
+// Where the numbers may stand: inside the client rectangle and between the ticks of the edges
+// that are marked, which reach in one pixel less than their length.
+Rect NumberArea(const Rect& client, const std::vector<ScaleSeries>& series, const UnitMetrics& metrics, int dpi) {
+    const Boxes b(dpi);
+    const int across = client.Width() + 2, down = client.Height() + 2;  // the scale's area's extents
+    int top = 0, side = 0;
+    for (const ScaleSeries& s : series) {
+        const int reach = Scaled(s.tickLength, dpi) - 1;
+        if (s.step * metrics.pixelsPerUnitX >= kClosestMarks && across > b.minAcross) top = std::max(top, reach);
+        if (s.step * metrics.pixelsPerUnitY >= kClosestMarks && down > b.minDown && down > s.step)
+            side = std::max(side, reach);
+    }
+    return client.Inflated(-side, -top);
+}
+
+}  // namespace
+
+void DrawRulerScale(Canvas& canvas, const Rect& client, const UnitOfMeasure& unit, const NumberRoom& room) {
     if (!IsWithinRange(client)) return;
     const Rect area = client.Inflated(1, 1);
-    const UnitMetrics metrics = MetricsFor(unit, dpi);
-    for (const ScaleSeries& series : SeriesFor(unit, zoom, dpi)) {
-        DrawScale(canvas, area, series, unit, zoom, metrics, dpi, room);
-    }
+    const UnitMetrics metrics = MetricsFor(unit.unit, unit.dpi);
+    const std::vector<ScaleSeries> series = SeriesFor(unit.unit, unit.zoom, unit.dpi);
+    const Rect within = NumberArea(client, series, metrics, unit.dpi);
+    for (const ScaleSeries& one : series)
+        DrawScale(canvas, area, within, one, unit.unit, unit.zoom, metrics, unit.dpi, room);
 }

@@ -7,8 +7,8 @@
 #include "ruler/view/TextMeasure.h"
 
 // What the ruler's painting needs from a device context. GDI implements it in the
-// program; a recorder implements it in the tests. Text is drawn and measured in the one font
-// of the scale's numbers and the readouts.
+// program; a recorder implements it in the tests. Text, in UTF-8, is drawn and measured in the
+// one font of the scale's numbers and the readouts.
 struct Canvas : TextMeasure {
     // Area that a paint request may change; drawing outside it is wasted work.
     virtual Rect ClipBox() const = 0;

@@ -7,7 +7,7 @@
 struct Palette {
     Color surface = Rgb(0, 255, 255);  // the ruler, and the magnifier's picture beyond a held copy
     Color ink = Rgb(64, 64, 64);       // ticks, the scale's numbers and the readouts' frames
-    Color box = Rgb(255, 255, 255);    // the readouts' boxes
+    Color box = Rgb(255, 255, 255);    // the readouts' boxes, and the light line beside the crosshair
     Color text = Rgb(0, 0, 0);         // the readouts, their arrows and the swatch's frame
     Color crosshair = Rgb(0, 0, 255);
     Color heldCrosshair = Rgb(255, 0, 0);  // while Space holds

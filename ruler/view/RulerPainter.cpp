@@ -11,8 +11,7 @@ void PaintRuler(Canvas& canvas, const RulerView& view) {
     canvas.SelectPen(view.palette.ink);
     canvas.SelectTextColor(view.palette.ink);
     // A number of the scale never stands so close to a readout that the two read as one.
-    DrawRulerScale(canvas, view.client, view.measure.unit, view.measure.zoom, view.measure.dpi,
-                   {ReadoutBoxes(view, canvas), Scaled(3, view.measure.dpi)});
+    DrawRulerScale(canvas, view.client, view.measure, {view.layout.Parts(), Scaled(3, view.measure.dpi)});
 
     // The panes are drawn last, over the scale.
     canvas.SelectTextColor(view.palette.text);

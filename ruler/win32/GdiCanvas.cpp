@@ -1,6 +1,8 @@
 // The ruler's canvas on a GDI device context.
 #include "ruler/win32/GdiCanvas.h"
 
+#include "platform/system/Unicode.h"
+
 CGdiCanvas::CGdiCanvas(CDC& dc, HFONT font, const CScreenCapture* capture)
     : m_dc(dc.GetSafeHdc()), m_capture(capture), m_originalPen(::GetCurrentObject(m_dc, OBJ_PEN)),
       m_originalFont(::GetCurrentObject(m_dc, OBJ_FONT)), m_originalBkMode(::SetBkMode(m_dc, TRANSPARENT)) {
@@ -42,17 +44,20 @@ void CGdiCanvas::SelectTextColor(Color color) { ::SetTextColor(m_dc, color); }
 void CGdiCanvas::TextCentred(const Rect& box, std::string_view text) {
     if (box.IsEmpty()) return;
     RECT r = ToRECT(box);
-    ::DrawTextA(m_dc, text.data(), static_cast<int>(text.size()), &r, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    const std::wstring wide = Widened(text);
+    ::DrawTextW(m_dc, wide.data(), static_cast<int>(wide.size()), &r, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
 }
 
 int CGdiCanvas::TextWidth(std::string_view text) const {
     SIZE size{};
-    ::GetTextExtentPoint32A(m_dc, text.data(), static_cast<int>(text.size()), &size);
+    const std::wstring wide = Widened(text);
+    ::GetTextExtentPoint32W(m_dc, wide.data(), static_cast<int>(wide.size()), &size);
     return size.cx;
 }
 
 void CGdiCanvas::TextAt(Point at, std::string_view text) {
-    ::TextOutA(m_dc, at.x, at.y, text.data(), static_cast<int>(text.size()));
+    const std::wstring wide = Widened(text);
+    ::TextOutW(m_dc, at.x, at.y, wide.data(), static_cast<int>(wide.size()));
 }
 
 void CGdiCanvas::Fill(const Rect& box, Color color) {

@@ -2,6 +2,7 @@
 #include "ruler/win32/RulerFonts.h"
 
 #include "base/DpiScale.h"
+#include "platform/system/Unicode.h"
 
 void CRulerFonts::Make(HFONT templateFont, int dpi) {
     if (m_measure.GetSafeHdc()) ::SelectObject(m_measure.GetSafeHdc(), ::GetStockObject(SYSTEM_FONT));
@@ -22,6 +23,7 @@ void CRulerFonts::Make(HFONT templateFont, int dpi) {
 int CRulerFonts::TextWidth(std::string_view text) const {
     SIZE size{};
     if (!m_measure.GetSafeHdc()) return 0;
-    ::GetTextExtentPoint32A(m_measure.GetSafeHdc(), text.data(), static_cast<int>(text.size()), &size);
+    const std::wstring wide = Widened(text);
+    ::GetTextExtentPoint32W(m_measure.GetSafeHdc(), wide.data(), static_cast<int>(wide.size()), &size);
     return size.cx;
 }

@@ -4,21 +4,22 @@
 
 #include "platform/window/Controls.h"
 
-// The ruler's two sliders: the magnifier's factor, beside the magnifier, and the transparency,
-// near the top-left corner, whose thumb sets the ruler's opacity where layered windows exist.
-// They are made anew for a new resolution, so that their thumbs and tips fit it.
+// The ruler's two sliders: the magnifier's factor, beside the magnifier, more magnification up,
+// and the transparency, whose thumb sets the ruler's opacity where layered windows exist. The
+// layout places them. They are made anew for a new resolution, so that their thumbs and tips fit.
 class CRulerSliders {
 public:
-    // Makes both as children of `ruler` at `dpi`, their tips in `font`, or makes them anew: the
-    // magnifier's at `factor`, on `magnifier` (hidden while that is empty), the transparency's at
-    // `opacity`, which the ruler takes at once. The transparency's thumb moves by 5 with an arrow
-    // key and by 25 with a page key.
-    void Create(HWND ruler, int dpi, HFONT font, const Rect& magnifier, int factor, bool alphaShown, int opacity);
-    void PlaceMagnifier(const Rect& rect);
-    void SetMagnifierFactor(int factor) { m_magnifier.SetPos(factor); }
-    // The magnifier slider's position when `control` is it.
-    std::optional<int> MagnifierPosition(HWND control) const;
-    void ShowAlpha(bool shown) { m_alpha.ShowWindow(shown ? SW_SHOW : SW_HIDE); }
+    // Makes both as children of `ruler` at `dpi`, the transparency's tip in `font`, or makes them anew:
+    // the magnifier's at `factor`, the transparency's at `opacity`, which the ruler takes at
+    // once. The transparency's thumb moves by 5 with an arrow key and by 25 with a page key.
+    void Create(HWND ruler, int dpi, HFONT font, int factor, int opacity);
+    // Moves each onto its rectangle, or hides it where that is empty.
+    void Place(const Rect& magnifier, const Rect& alpha);
+    // Whether the system has layered windows, and so a transparency slider.
+    bool HasAlpha() const { return m_setLayered != nullptr; }
+    void SetMagnifierFactor(int factor);
+    // The factor the magnifier slider shows when `control` is it.
+    std::optional<int> MagnifierFactor(HWND control) const;
     bool IsSlider(HWND control) const {
         return control && (control == m_magnifier.GetSafeHwnd() || control == m_alpha.GetSafeHwnd());
     }

@@ -72,8 +72,8 @@ LRESULT CRulerWnd::OnNotify(WPARAM wParam, LPARAM lParam) {
 void CRulerWnd::ApplySettings(const RulerSettings& settings) {
     const RulerSettings before = std::exchange(m_settings, settings);
     m_store.SaveChanges(before, m_settings);
-    if (m_settings.alphaSliderShown != before.alphaSliderShown) m_sliders.ShowAlpha(m_settings.alphaSliderShown);
     if (m_settings.unit != before.unit || m_settings.zoom != before.zoom) MeasureReadouts();
+    if (m_settings.alphaSliderShown != before.alphaSliderShown) Relayout(), InvalidateAll(true);
 }
 
 UnitOfMeasure CRulerWnd::Unit() const { return {m_settings.unit, m_dpi, m_settings.zoom}; }
@@ -84,12 +84,8 @@ void CRulerWnd::MakeDpiResources() {
     m_cursors.Load(m_dpi);
     const CloseFace face = CloseFaceFor(m_dpi);
     m_closeButton.LoadBitmaps(face.normalId, face.pressedId);
-    const Point size = m_closeButton.FaceSize();
-    m_closeButton.MoveWindow({0, 0, size.x, size.y});
-    PlaceCloseButton();
+    m_sliders.Create(m_hWnd, m_dpi, m_fonts.Dialog(), m_settings.magnifierFactor, m_settings.opacity);
     MeasureReadouts();
-    m_sliders.Create(m_hWnd, m_dpi, m_fonts.Dialog(), m_layout.magnifierSlider, m_settings.magnifierFactor,
-                     m_settings.alphaSliderShown, m_settings.opacity);
 }
 
 void CRulerWnd::MeasureReadouts() {
@@ -97,21 +93,18 @@ void CRulerWnd::MeasureReadouts() {
     Relayout();
 }
 
+// Every part where the layout puts it, or hidden.
 void CRulerWnd::Relayout() {
-    m_layout = LayoutPanes(GetClientRect(), m_dpi, m_readoutWidths);
-    m_sliders.PlaceMagnifier(m_layout.magnifierSlider);
+    const LayoutControls controls{m_closeButton.FaceSize(), m_settings.alphaSliderShown && m_sliders.HasAlpha()};
+    m_layout = LayoutPanes(GetClientRect(), m_dpi, m_readoutWidths, controls);
+    m_closeButton.Place(m_layout.closeButton);
+    m_sliders.Place(m_layout.magnifierSlider, m_layout.alphaSlider);
     m_watch.Arrange(m_layout.magnifier, m_settings.magnifierFactor, m_monitors, m_dpi);
 }
 
 Point CRulerWnd::Origin() const {
     const Rect window = GetWindowRect();
     return {window.left, window.top};
-}
-
-void CRulerWnd::PlaceCloseButton() {
-    const Rect button = m_closeButton.GetWindowRect();
-    const Point origin = CloseButtonOrigin(GetWindowRect().Width(), button.Width(), m_dpi);
-    m_closeButton.MoveWindow({origin.x, origin.y, origin.x + button.Width(), origin.y + button.Height()});
 }
 
 LRESULT CRulerWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -141,8 +134,7 @@ LRESULT CRulerWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_KEYDOWN: return OnKeyDown(static_cast<int>(wParam), (lParam & (1 << 30)) != 0) ? 0 : Default();
     case WM_MOUSEWHEEL: return OnMouseWheel(GET_WHEEL_DELTA_WPARAM(wParam), PointFromLParam(lParam)), 0;
     case WM_VSCROLL:
-        if (const auto factor = m_sliders.MagnifierPosition(reinterpret_cast<HWND>(lParam)))
-            SetMagnifierFactor(*factor);
+        if (const auto factor = m_sliders.MagnifierFactor(reinterpret_cast<HWND>(lParam))) SetMagnifierFactor(*factor);
         return Default();
     case WM_SETFOCUS:
         return m_keyboard.OnSetFocus(), 0;  // the ruler keeps the keyboard: no control is given it instead
@@ -190,10 +182,7 @@ ReadoutTexts CRulerWnd::Readouts() const {
 }
 
 void CRulerWnd::OnSize() {
-    if (m_closeButton.IsWindow()) {
-        PlaceCloseButton();
-        Relayout();
-    }
+    if (m_closeButton.IsWindow()) Relayout();
     InvalidateAll(true);
 }
 
@@ -258,7 +247,8 @@ void CRulerWnd::OnMouseWheel(int delta, Point at) {
 RulerZone CRulerWnd::ZoneUnderCursor() const {
     POINT cursor{};
     if (!::GetCursorPos(&cursor)) return ZoneCaption;
-    return HitTestRuler(FromPOINT(cursor), GetWindowRect(), m_closeButton.GetWindowRect(), m_dpi);
+    const Rect closeButton = m_layout.closeButton.IsEmpty() ? Rect{} : m_closeButton.GetWindowRect();
+    return HitTestRuler(FromPOINT(cursor), GetWindowRect(), closeButton, m_dpi);
 }
 
 LRESULT CRulerWnd::OnSetCursor(int hitTest) {

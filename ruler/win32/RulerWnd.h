@@ -63,7 +63,6 @@ private:
     // The widest readouts of the unit in the font, and the layout that follows from them.
     void MeasureReadouts();
     void Relayout();
-    void PlaceCloseButton();
     void TrackCursor();
     void SetMagnifierFactor(int factor);
     // Stores the values that changed and follows them: the slider's visibility, the readouts.

@@ -14,7 +14,7 @@ def copied(velmar, text: str) -> None:
 def test_the_colour_now_its_format_and_its_contrast(velmar, tmp_path):
     velmar.start()
     path = tmp_path / "s.ppm"
-    ruler = velmar.place(100, 300, 262, 130)["rect"]  # too small for a magnifier: the colour follows all the same
+    ruler = velmar.place(100, 300, 170, 130)["rect"]  # too small for a magnifier: the colour follows all the same
     choose(velmar, *COPY_AS_HSL)
     wait_for(lambda: velmar.saved_value("Farbformat"), lambda value: value == ("REG_SZ", "HSL"), "hsl() to be stored")
     # The screen changes under the resting mouse: the colour readout follows, Ctrl+C copies the new

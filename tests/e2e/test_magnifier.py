@@ -4,6 +4,11 @@ from winebench import BACKGROUND, BLACK, CROSSHAIR, Screenshot, child, click, mo
 MAGNIFIER_SLIDER, WHITE, HELD = 25, (255, 255, 255), (255, 0, 0)
 
 
+def shown_factor(window: dict) -> int:
+    # The factor the magnifier slider shows: its top stands for 20, its bottom for 1.
+    return 21 - child(window, MAGNIFIER_SLIDER)["pos"]
+
+
 def test_grid_hold_pick_and_wheel(velmar, tmp_path):
     velmar.store({"Lupe": ("REG_DWORD", 8)})
     velmar.start()
@@ -49,12 +54,12 @@ def test_grid_hold_pick_and_wheel(velmar, tmp_path):
     # At rest, a key on the slider changes the factor: the whole picture is repainted, its grid
     # every factor pixels to its lower-right corner.
     slider = child(velmar.window(), MAGNIFIER_SLIDER)["rect"]
-    click((slider[0] + slider[2]) // 2, slider[3] - 3)
+    click((slider[0] + slider[2]) // 2, slider[3] - 3)  # below the thumb: less magnification
     move_mouse(640, 120)
-    factor = child(velmar.window(), MAGNIFIER_SLIDER)["pos"] + 1
+    factor = shown_factor(velmar.window()) - 1
     velmar.pin_keyboard()
     press_keys("Down")
-    wait_for(velmar.window, lambda w: child(w, MAGNIFIER_SLIDER)["pos"] == factor, f"the factor {factor}")
+    wait_for(velmar.window, lambda w: shown_factor(w) == factor, f"the factor {factor}")
 
     def grid_to_the_corner(shot) -> bool:
         cx, cy = shot.crossing(ruler, CROSSHAIR)
@@ -65,12 +70,35 @@ def test_grid_hold_pick_and_wheel(velmar, tmp_path):
         return set(column) == {BLACK, WHITE} and all(a != b for a, b in zip(column, column[1:]))
     wait_for(lambda: Screenshot(path), grid_to_the_corner, "the grid of the new factor to the picture's corner")
     # Two notches away from the user over the ruler, then one over its slider: three steps more,
-    # on the slider and in the registry, and after a restart.
+    # the thumb up, in the magnifier's corner, in the registry, and after a restart.
     click(ruler[0] + 100, ruler[1] + 150, button=4, repeat=2)
-    wait_for(velmar.window, lambda w: child(w, MAGNIFIER_SLIDER)["pos"] == factor + 2, "two steps more")
+    wait_for(velmar.window, lambda w: shown_factor(w) == factor + 2, "two steps more")
     slider = child(velmar.window(), MAGNIFIER_SLIDER)["rect"]
     click((slider[0] + slider[2]) // 2, slider[3] - 3, button=4)
-    wait_for(velmar.window, lambda w: child(w, MAGNIFIER_SLIDER)["pos"] == factor + 3, "one more")
+    wait_for(velmar.window, lambda w: shown_factor(w) == factor + 3, "one more")
+    velmar.shows(path, ruler, f"\u00d7{factor + 3}")
     assert velmar.saved_value("Lupe") == ("REG_DWORD", factor + 3)
     velmar.end()
-    assert child(velmar.start(), MAGNIFIER_SLIDER)["pos"] == factor + 3, "the stored factor after a restart"
+    assert shown_factor(velmar.start()) == factor + 3, "the stored factor after a restart"
+
+
+def test_a_300_by_130_ruler_magnifies_where_the_mouse_points_with_a_crosshair_seen_on_any_colour(velmar, tmp_path):
+    velmar.start()
+    path = tmp_path / "s.ppm"
+    ruler = velmar.place(100, 300, 300, 130)["rect"]
+    for x, colour in ((600, (0x33, 0x66, 0xCC)), (700, WHITE)):
+        velmar.prefix.spawn(velmar.probe, "colorwindow", x, 100, 80, 80, "%02X%02X%02X" % colour, log=tmp_path / f"{x}.log")
+    for x, colour in ((640, (0x33, 0x66, 0xCC)), (740, WHITE)):
+        move_mouse(x, 140)
+
+        def crosshair(shot):  # the blue line's pixels, when a white one runs beside them over the picture of the colour
+            blue = [(px, py) for py in range(ruler[1], ruler[3]) for px in range(ruler[0], ruler[2]) if shot.pixel(px, py) == CROSSHAIR]
+            cx, cy = shot.crossing(ruler, CROSSHAIR) or (0, 0)
+            beside = [shot.pixel(cx + 1, y) for y in range(cy - 20, cy - 5)] + [shot.pixel(x, cy + 1) for x in range(cx - 20, cx - 5)]
+            return blue if len(blue) > 60 and set(beside) == {WHITE} and shot.pixel(cx - 1, cy - 1) == colour else None
+        blue = wait_for(lambda: crosshair(Screenshot(path)), what=f"a crosshair over {colour}")
+        shot = Screenshot(path)
+        picture = [(px, py) for py in range(ruler[1], ruler[3]) for px in range(ruler[0], ruler[2]) if shot.pixel(px, py) == colour]
+        if colour != WHITE:  # the crosshair stays inside the picture
+            xs, ys = [p[0] for p in picture], [p[1] for p in picture]
+            assert all(min(xs) <= px <= max(xs) and min(ys) <= py <= max(ys) for px, py in blue), "the crosshair leaves the picture"

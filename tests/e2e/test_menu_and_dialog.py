@@ -9,7 +9,7 @@ MM, LAYERED = {"Einheit": ("REG_SZ", "MM")}, 0x80000
 
 
 def open_menu(velmar) -> list:
-    return velmar.open_menu(tuple(a + b for a, b in zip(velmar.window()["rect"], (150, 20))))
+    return velmar.open_menu(tuple(a + b for a, b in zip(velmar.window()["rect"], (25, 6))))  # among the ticks, by no part
 
 
 def choose(velmar, *keys: str) -> None:
@@ -39,6 +39,9 @@ def test_menu_opens_at_the_press_point_and_changes_unit_and_zoom(velmar, tmp_pat
     choose(velmar, *IN_INCH)
     marks(velmar, tmp_path, {96: 9, 100: 0}, "inches")
     assert velmar.saved() == settings(unit="INCH", zoom=75)
+    # The zero edge's number stands whole beside the side's ticks, not cut in half by the edge.
+    rect, zero = velmar.window()["rect"], velmar.ask("text", 96, "0")["rows"]
+    assert Screenshot(tmp_path / "s.ppm").find(zero, (rect[0], rect[1], rect[0] + 30, rect[3]), TICK), "no whole 0 by the zero edge"
 
 
 def dialog(velmar, edit: str, selected: list) -> dict:
@@ -86,13 +89,17 @@ def test_zoom_dialog_takes_typed_numbers_refuses_others_and_keeps_its_spin_in_ra
     assert velmar.saved() == settings(unit="MM", zoom=1)
 
 
-def test_transparent_shows_the_slider_which_makes_the_ruler_translucent_down_to_20(velmar):
+def test_transparent_shows_the_slider_which_makes_the_ruler_translucent_down_to_20(velmar, tmp_path):
     rect = velmar.start()["rect"]
     choose(velmar, *TRANSPARENT)
     window = wait_for(velmar.window, lambda w: child(w, ALPHA_SLIDER)["visible"], "the slider to show")
     slider = child(window, ALPHA_SLIDER)["rect"]
-    assert velmar.saved() == settings("1") and not window["exstyle"] & LAYERED and slider == [rect[0] + 10, rect[1] + 10, rect[0] + 80, rect[1] + 25]
-    thumb = (slider[2] - 8, slider[1] + 7)  # at the right end: 255
+    assert velmar.saved() == settings("1") and not window["exstyle"] & LAYERED
+    for x in (245, 310):  # the distance stays in sight beside the slider
+        move_mouse(rect[0] + x, rect[3] + 100)
+        found = velmar.shows(tmp_path / "s.ppm", rect, f"{x} px")[f"{x} px"]
+        assert found[2] <= slider[0] or slider[2] <= found[0], f"the slider {slider} covers the distance {found}"
+    thumb = (slider[2] - 8, (slider[1] + slider[3]) // 2)  # at the right end: 255
     drag(thumb, (slider[0] - 30, thumb[1]), held=lambda: wait_for(velmar.window, lambda w: w["alpha"] == 20 and w["exstyle"] & LAYERED,
                                                                   "the most transparent while the thumb moves"))
     choose(velmar, *TRANSPARENT)  # hides the slider, keeps the opacity

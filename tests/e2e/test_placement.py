@@ -79,3 +79,15 @@ def test_a_ruler_minimized_when_the_session_ends_comes_back_where_it_was(velmar)
     velmar.prefix.start_server()
     assert stored_rect(velmar) == moved
     assert velmar.start()["rect"] == moved
+
+
+def test_growing_by_keys_stops_at_the_edge_of_the_screen(velmar):
+    velmar.start()
+    velmar.place(600, 300, 300, 41)
+    velmar.focus()
+    velmar.pin_keyboard()
+    xdotool("keydown", "ctrl+shift+Right")
+    try:
+        wait_for(lambda: velmar.window()["rect"], lambda r: r[2] == 1024, "the ruler to grow to the screen's edge", timeout=30)
+    finally:
+        xdotool("keyup", "ctrl+shift+Right")

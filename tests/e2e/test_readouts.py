@@ -55,7 +55,9 @@ def test_readouts_follow_the_mouse_anywhere_stand_apart_and_carry_their_units(ve
     move_mouse(1010, 700)
     found = velmar.shows(shot_path, ruler, "1010 px", "700 px", "000-000-000")
     position, colour, shot = found["1010 px"], found["000-000-000"], Screenshot(shot_path)
-    assert any(all(shot.pixel(gx, gy) == BACKGROUND for gy in range(colour[1], colour[3])) for gx in range(position[2], colour[0])), shot
+    between = ([[(gx, gy) for gy in range(colour[1], colour[3])] for gx in range(position[2], colour[0])] +  # beside
+               [[(gx, gy) for gx in range(colour[0], colour[2])] for gy in range(position[3], colour[1])])  # or below
+    assert any(all(shot.pixel(*p) == BACKGROUND for p in line) for line in between), shot
     for line, vertical in ((position, False), (found["700 px"], True)):
         assert arrow(shot, (line[0] - 22, line[1] - 3, line[0], line[3] + 3), vertical), f"no arrow left of {line}; {shot}"
     # A turned ruler measures from its top edge, the number near it.

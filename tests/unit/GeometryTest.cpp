@@ -1,4 +1,4 @@
-// Tests of the layout, the close button's faces, the magnifier's geometry and the monitors.
+// Tests of the close button's faces, the magnifier's geometry and the monitors.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -9,66 +9,9 @@
 #include "ruler/view/CloseFaces.h"
 #include "ruler/magnifier/MagnifierGeometry.h"
 #include "base/Monitors.h"
-#include "ruler/layout/PaneLayout.h"
 #include "tests/unit/TestCanvas.h"
 
 namespace {
-
-PaneLayout Layout(const Rect& client, RulerUnit unit = UnitPixel, int dpi = 96) {
-    return LayoutPanes(client, dpi, MeasureReadouts(FixedMeasure(dpi), {unit, dpi}));
-}
-
-// The readouts' boxes are sized from the widest texts (here every character 6 pixels wide):
-// two characters more of the centimetres' widest position, "-26458.0 mm", widen the distance,
-// position and colour boxes by 12 pixels and move the magnifier along; their third line makes
-// the position box one line higher.
-TEST(PaneLayout, BoxesSizedFromTheWidestTextsAndTheRestMovesAlong) {
-    const PaneLayout l = Layout({0, 0, 640, 170}), cm = Layout({0, 0, 640, 170}, UnitCentimetre);
-    EXPECT_EQ(cm.position.box.Height() - l.position.box.Height(), 15) << "a third line";
-    const std::pair<int, int> moved[] = {{cm.distance.box.right, l.distance.box.right},
-                                         {cm.position.box.right, l.position.box.right},
-                                         {cm.color.box.right, l.color.box.right},
-                                         {cm.magnifier.left, l.magnifier.left}};
-    for (const auto& [wider, narrower] : moved) EXPECT_EQ(wider - 12, narrower);
-}
-
-// Each box only where it fits inside the ruler, the tall ones from 84 pixels high, the
-// contrast's line from 100; no distance on a square. A turned ruler wide enough keeps the
-// distance box at its place; a narrower one centres a box as wide as its text below its top
-// edge, and shows none when its text is wider than the ruler.
-TEST(PaneLayout, ShowsWhatFitsInsideTheRuler) {
-    const struct {
-        Rect client;
-        bool distance, position, colour, contrast, magnifier, slider;
-    } cases[] = {
-        {{0, 0, 489, 41}, true, false, false, false, false, false},
-        {{0, 0, 250, 83}, true, false, false, false, false, false},
-        {{0, 0, 250, 84}, true, true, true, false, false, false},
-        {{0, 0, 112, 84}, true, true, false, false, false, false},
-        {{0, 0, 111, 84}, true, false, false, false, false, false},
-        {{0, 0, 150, 150}, false, true, false, false, false, false},
-        {{0, 0, 287, 100}, true, true, true, true, false, false},
-        {{0, 0, 288, 100}, true, true, true, true, true, true},
-        {{0, 0, 288, 86}, true, true, true, false, true, false},
-        {{0, 0, 300, 489}, true, true, true, true, true, true},
-        {{0, 0, 41, 489}, true, false, false, false, false, false},
-    };
-    for (const auto& c : cases) {
-        const PaneLayout l = Layout(c.client);
-        const bool shown[] = {!l.distance.box.IsEmpty(), !l.position.box.IsEmpty(),
-                              !l.color.box.IsEmpty(),    !l.colorWithContrast.box.IsEmpty(),
-                              !l.magnifier.IsEmpty(),    !l.magnifierSlider.IsEmpty()};
-        const bool expected[] = {c.distance, c.position, c.colour, c.contrast, c.magnifier, c.slider};
-        for (int i = 0; i < 6; ++i)
-            EXPECT_EQ(shown[i], expected[i]) << testing::PrintToString(c.client) << " box " << i;
-    }
-    EXPECT_EQ(Layout({0, 0, 300, 489}).distance.box, Layout({0, 0, 489, 300}).distance.box);
-    const PaneLayout turned = Layout({0, 0, 41, 489});
-    EXPECT_EQ(DistanceBox(turned, 30).box, (Rect{3, 43, 37, 60}));
-    EXPECT_EQ(DistanceBox(turned, 30).text, (Point{5, 45}));
-    EXPECT_EQ(DistanceBox(turned, 37).box, (Rect{0, 43, 41, 60}));
-    EXPECT_TRUE(DistanceBox(turned, 38).box.IsEmpty());
-}
 
 // The close button's faces: those of the resolution, else those of the nearest lower one.
 TEST(CloseFaces, ThoseOfTheResolutionOrOfTheNearestLowerOne) {

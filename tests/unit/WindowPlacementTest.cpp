@@ -95,6 +95,11 @@ TEST(WindowPlacement, ArrowKeysKeepAPieceOfTheRulerOnTheWorkAreas) {
         {{-460, 100, 29, 141}, K::Right, 1, 0, kOne, {-459, 100, 30, 141}},
         {{-460, 100, 29, 141}, K::Left, 1, 0, kOne, {-460, 100, 29, 141}},
         {{-449, 100, 40, 141}, K::Left, 1, 0, kNone, {-450, 100, 39, 141}},
+        // Growing stops at the far edge of the work areas beside the ruler, across both monitors.
+        {{100, 100, 1018, 141}, K::Right, 10, 1, kOne, {100, 100, 1024, 141}},
+        {{100, 100, 1024, 141}, K::Right, 10, 1, kOne, {100, 100, 1024, 141}},
+        {{100, 100, 1018, 141}, K::Right, 10, 1, kTwo, {100, 100, 1028, 141}},
+        {{100, 700, 589, 765}, K::Down, 10, 1, kOne, {100, 700, 589, 768}},
         // A turned ruler, narrower than the smallest width: Ctrl+Left never widens it, Ctrl+Up lowers it.
         {{100, 100, 141, 589}, K::Left, 1, 1, kOne, {100, 100, 141, 589}},
         {{100, 100, 141, 589}, K::Up, 10, 1, kOne, {100, 100, 141, 579}},

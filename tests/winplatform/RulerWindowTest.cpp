@@ -87,84 +87,6 @@ std::string Shape(HCURSOR cursor) {
            "," + std::to_string(info.yHotspot);
 }
 
-bool Apart(const Rect& a, const Rect& b, int gap) { return !a.Inflated(gap, gap).Intersects(b); }
-
-// With the fonts the ruler makes at 96, 120, 144 and 192 dpi, for every unit, extreme values
-// and zooms: every readout box lies inside the ruler, holds its texts and keeps 3 scaled pixels
-// from the other boxes, the magnifier and its slider; every number of the scale keeps as much
-// from the readouts and from the other numbers.
-TEST_F(Ruler, NothingRunsIntoAnything) {
-    const ReadoutSubject subjects[] = {
-        {{-32768, -32768}, {0, 0}, 0}, {{32767, 32767}, {-32768, -32768}, 0x123456}, {{5, 5}, {0, 0}, 0}};
-    for (const int dpi : {96, 120, 144, 192}) {
-        CRulerFonts fonts;
-        fonts.Make(reinterpret_cast<HFONT>(::SendMessageW(s_window, WM_GETFONT, 0, 0)), dpi);
-        const int gap = Scaled(3, dpi);
-        for (const RulerUnit unit : {UnitPixel, UnitLogical, UnitCentimetre, UnitInch})
-            for (const Point size : {Point{489, 41}, Point{640, 170}, Point{300, 84}, Point{41, 489}, Point{300, 600}})
-                for (const std::int32_t zoom : {10, 100, 500})
-                    for (const ReadoutSubject& subject : subjects) {
-                        RulerView view;
-                        view.client = {0, 0, Scaled(size.x, dpi), Scaled(size.y, dpi)},
-                        view.measure = {unit, dpi, zoom};
-                        view.layout = LayoutPanes(view.client, dpi, MeasureReadouts(fonts, {unit, dpi, zoom}));
-                        view.reference = subject.color;
-                        view.texts = ReadoutTextsFor(subject, {unit, dpi, zoom}, size.y > size.x, view.reference);
-                        RecordingCanvas places(RecordingCanvas::kEverything, dpi, &fonts);
-                        PaintRuler(places, view);
-                        const std::string what =
-                            testing::PrintToString(std::make_tuple(dpi, int(unit), size, zoom, subject.cursor));
-                        const std::vector<Rect> readouts = ReadoutBoxes(view, fonts);
-                        std::vector<Rect> boxes = readouts;
-                        for (const Rect& box : readouts)
-                            EXPECT_TRUE(view.client.Contains(box) && Apart(box, view.layout.magnifier, gap) &&
-                                        Apart(box, view.layout.magnifierSlider, gap))
-                                << what;
-                        for (const auto& call : places.calls) {
-                            if (call.kind == RecordingCanvas::Kind::TextCentred)
-                                boxes.push_back(InkOf(call.box, call.text, fonts));
-                            if (call.kind != RecordingCanvas::Kind::TextAt) continue;
-                            EXPECT_TRUE(std::any_of(readouts.begin(), readouts.end(), [&](const Rect& box) {
-                                return box.Inflated(-1, -1).Contains(call.box);
-                            })) << what;
-                        }
-                        for (std::size_t i = 0; i < boxes.size(); ++i)
-                            for (std::size_t j = i + 1; j < boxes.size(); ++j)
-                                EXPECT_TRUE(Apart(boxes[i], boxes[j], gap)) << what << i << ',' << j;
-                    }
-    }
-}
-
-// Check marks go by command, also into the "Zoom" and "Farbe kopieren als" submenus; "Zoom"
-// (the seventh item) is greyed unless the unit is centimetres.
-TEST_F(Ruler, ContextMenuMarksTheSettings) {
-    const std::pair<RulerSettings, std::set<int>> cases[] = {
-        {{UnitInch, 120, true}, {ID_UNIT_INCH, ID_TRANSPARENT, ID_ZOOM_120, ID_COPY_HEX}},
-        {{UnitCentimetre, 110, false, 2, ColorFormat::Hsl}, {ID_UNIT_CM, ID_ZOOM_OTHER, ID_COPY_HSL}},
-        {{UnitLogical, 75, false, 2, ColorFormat::Decimal}, {ID_UNIT_DIP, ID_ZOOM_75, ID_COPY_DECIMAL}}};
-    for (const auto& [settings, checked] : cases) {
-        const CMenu menu(IDR_RULER_MENU);
-        HMENU popup = menu.GetSubMenu(0);
-        MarkContextMenu(popup, settings);
-        for (int id = ID_UNIT_CM; id <= ID_COPY_DECIMAL; ++id)
-            EXPECT_EQ((::GetMenuState(popup, id, MF_BYCOMMAND) & MF_CHECKED) != 0, checked.count(id) > 0) << id;
-        EXPECT_EQ((::GetMenuState(popup, 6, MF_BYPOSITION) & MF_GRAYED) != 0, settings.unit != UnitCentimetre);
-    }
-}
-
-// A modal dialog disables the ruler, which loses the keyboard, and deactivates it; when the
-// dialog has gone the ruler, which had the keyboard before, has it again, not one of its sliders.
-TEST_F(Ruler, TakesTheKeyboardBackAfterAModalDialog) {
-    ::SetWindowPos(s_window, nullptr, 50, 60, 400, 130, SWP_NOZORDER | SWP_NOACTIVATE);
-    ::SetFocus(s_window);
-    ASSERT_EQ(::GetFocus(), s_window);
-    ::EnableWindow(s_window, FALSE);
-    ::SendMessageW(s_window, WM_ACTIVATE, WA_INACTIVE, 0);
-    ::EnableWindow(s_window, TRUE);
-    ::SendMessageW(s_window, WM_ACTIVATE, WA_ACTIVE, 0);
-    EXPECT_EQ(::GetFocus(), s_window);
-}
-
 // A WM_DPICHANGED gives the ruler the suggested rectangle and all its sizes, faces, zones and
 // limits for the new resolution.
 TEST_F(Ruler, FollowsANewResolution) {
@@ -175,19 +97,18 @@ TEST_F(Ruler, FollowsANewResolution) {
     RECT window{};
     ::GetWindowRect(s_window, &window);
     EXPECT_EQ(FromRECT(window), FromRECT(suggested));
-    const Rect button = ChildRect(IDCANCEL);
-    EXPECT_EQ((Rect{790 - 2 * button96.Width(), 10, 790, 10 + 2 * button96.Height()}), button);
     CRulerFonts fonts;
     fonts.Make(reinterpret_cast<HFONT>(::SendMessageW(s_window, WM_GETFONT, 0, 0)), 192);
-    const PaneLayout layout = LayoutPanes({0, 0, 800, 240}, 192, MeasureReadouts(fonts, {UnitPixel, 192}));
+    const Point face{2 * button96.Width(), 2 * button96.Height()};
+    const PaneLayout layout =
+        LayoutPanes({0, 0, 800, 240}, 192, MeasureReadouts(fonts, {UnitPixel, 192}), {face, false});
+    const Rect button = ChildRect(IDCANCEL);
+    EXPECT_EQ(button, layout.closeButton);
     EXPECT_EQ(ChildRect(IDC_MAGNIFY_SLIDER), layout.magnifierSlider);
-    EXPECT_EQ(ChildRect(IDC_ALPHA_SLIDER), AlphaSliderRect(192));
-    for (const int slider : {IDC_MAGNIFY_SLIDER, IDC_ALPHA_SLIDER}) {  // their tips in the font made for 192 dpi
-        LOGFONTW tipFont{};
-        HWND tip = reinterpret_cast<HWND>(::SendMessageW(::GetDlgItem(s_window, slider), TBM_GETTOOLTIPS, 0, 0));
-        ::GetObjectW(reinterpret_cast<HFONT>(::SendMessageW(tip, WM_GETFONT, 0, 0)), sizeof tipFont, &tipFont);
-        EXPECT_EQ(tipFont.lfHeight, FontHeight(8, 192)) << slider;
-    }
+    LOGFONTW tipFont{};  // the transparency slider's tip in the font made for 192 dpi
+    HWND tip = reinterpret_cast<HWND>(::SendMessageW(::GetDlgItem(s_window, IDC_ALPHA_SLIDER), TBM_GETTOOLTIPS, 0, 0));
+    ::GetObjectW(reinterpret_cast<HFONT>(::SendMessageW(tip, WM_GETFONT, 0, 0)), sizeof tipFont, &tipFont);
+    EXPECT_EQ(tipFont.lfHeight, FontHeight(8, 192));
     MINMAXINFO limits{};
     ::SendMessageW(s_window, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&limits));
     EXPECT_EQ((Point{limits.ptMinTrackSize.x, limits.ptMinTrackSize.y}), (Point{90, 80}));

@@ -37,8 +37,8 @@ RulerView WideRuler(const benchmark::State& state) {
     RulerView view;
     view.client = {0, 0, 1000, 200};
     view.measure.unit = static_cast<RulerUnit>(state.range(0));
-    view.color = 0x00336699;
-    view.texts = ReadoutTextsFor({{640, 410}, {100, 300}, view.color}, view.measure, false, std::nullopt);
+    view.subject = {{640, 410}, {100, 300}, 0x00336699, {600, 700}, {400, 420}};
+    view.texts = ReadoutTextsFor(view.subject, view.measure, false, std::nullopt);
     view.layout =
         LayoutPanes(view.client, 96, MeasureReadouts(CountingCanvas(view.client), view.measure), {{12, 13}, true});
     view.magnifier = MagnifierGeometryFor(view.layout.magnifier, 2, {640, 410}, {0, 0, 1920, 1080}, 96);

@@ -10,7 +10,9 @@
 # from a clean export of that commit. Needs build/win (scripts/test.sh or scripts/run.sh).
 # Scenarios, the mouse resting off the ruler: a 600x150 ruler showing every pane; the ruler as
 # it starts (thin, only the distance pane); the 600x150 ruler over a pattern that changes under
-# its magnifier ten times a second. The yardstick always watches the 600x150 ruler's area.
+# its magnifier ten times a second. The yardstick always watches the 600x150 ruler's area. Then
+# this program alone, the 600x150 and the thin ruler with spans on and off, the mouse resting over
+# the probe's picture of things to measure.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 ROOT=$PWD
@@ -89,7 +91,7 @@ stop() {
 measure() {
     start "$1" "$2"
     local name=velmar; [ "$1" = yardstick ] && name=velmar_yardstick
-    xdotool mousemove 500 600
+    xdotool mousemove 360 490  # below the ruler; over the picture's first box when it is shown
     sleep 2  # the start settles
     local pid a0 s0 x0 a1 s1 x1
     pid=$(pid_of "$name.exe")
@@ -120,6 +122,20 @@ for scenario in full thin pattern; do
     [ -n "$pattern_pid" ] && { stop velmar_probe; wait "$pattern_pid" 2>/dev/null || true; }
 done
 
+# Spans on and off, this program alone, the mouse resting over the picture of things to measure.
+wine "$probe" picture 300 450 >/dev/null 2>&1 &
+picture_pid=$!
+for round in $(seq "$rounds"); do
+    for spans in 0 1; do
+        wine reg add 'HKCU\Software\zp-r\Velmar\Option' /v Kanten /t REG_DWORD /d "$spans" /f >/dev/null 2>&1
+        for scenario in full thin; do
+            echo "spans$spans-$scenario this $(measure this "$scenario")" >>"$work/results"
+        done
+    done
+done
+stop velmar_probe
+wait "$picture_pid" 2>/dev/null || true
+
 echo
 echo "CPU, percent of one core, median of $rounds rounds of $seconds s (baseline $baseline):"
 printf '%-8s %-10s %8s %11s %6s\n' scenario program app wineserver Xvfb
@@ -140,4 +156,9 @@ for scenario in full thin pattern; do
     this=${scenario}_this previous=${scenario}_previous yardstick=${scenario}_yardstick
     echo "$scenario: this/yardstick $(ratio "${!this}" "${!yardstick}")," \
          "this/previous $(ratio "${!this}" "${!previous}"), previous/yardstick $(ratio "${!previous}" "${!yardstick}")"
+done
+for scenario in full thin; do
+    on=$(awk -v s="spans1-$scenario" '$1 == s { print $3 }' "$work/results" | median)
+    off=$(awk -v s="spans0-$scenario" '$1 == s { print $3 }' "$work/results" | median)
+    echo "$scenario, the mouse over the picture: spans on $on %, off $off %, on/off $(ratio "$on" "$off")"
 done

@@ -106,6 +106,12 @@ const Field kFields[] = {
      [](const StoredValue& v, RulerSettings& s) {
          if (const auto opacity = IntWithin(v, 0, kOpaque)) s.opacity = std::max(*opacity, kMostTransparent);
      }},
+    {"Kanten", [](const RulerSettings& s) { return EncodeSettingInt(s.spans ? 1 : 0); },
+     [](const StoredValue& v, RulerSettings& s) { s.spans = IntWithin(v, 1, 1).has_value(); }},
+    {"Kantentoleranz", [](const RulerSettings& s) { return EncodeSettingInt(s.edgeTolerance); },
+     [](const StoredValue& v, RulerSettings& s) {
+         s.edgeTolerance = IntWithin(v, 0, kMaxEdgeTolerance).value_or(s.edgeTolerance);
+     }},
 };
 
 }  // namespace

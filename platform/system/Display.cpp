@@ -81,6 +81,13 @@ int WindowDpi(HWND window) {
     return SystemDpi();
 }
 
+bool IsHighContrastOn() {
+    HIGHCONTRASTW contrast{};
+    contrast.cbSize = sizeof contrast;
+    return ::SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof contrast, &contrast, 0) &&
+           (contrast.dwFlags & HCF_HIGHCONTRASTON);
+}
+
 void KeepDialogManagerFromScaling(HWND dialog) {
     // The behaviours are an enum in newer headers only; DDC_DISABLE_ALL is 1.
     using SetDialogDpiChangeBehaviorFn = BOOL(WINAPI*)(HWND, int mask, int values);

@@ -22,6 +22,9 @@ Rect VirtualScreen();
 // system's. Systems older than Windows 10 (1607) report the system's through the device caps.
 int WindowDpi(HWND window);
 
+// Whether Windows' high contrast is on.
+bool IsHighContrastOn();
+
 // Tells the dialog manager to leave a dialog alone when its resolution changes: the dialog
 // handles WM_DPICHANGED itself. Nothing on systems without per-monitor dialog scaling.
 void KeepDialogManagerFromScaling(HWND dialog);

@@ -11,7 +11,9 @@ constexpr int kSpace = 0x20, kLeft = 0x25, kUp = 0x26, kRight = 0x27, kDown = 0x
 KeyCommand CommandForKey(int key, bool shift, bool ctrl, bool repeat) {
     if (NudgeKeyFor(key)) return KeyCommand::Nudge;
     if (key == kSpace && !ctrl) return repeat ? KeyCommand::Swallow : KeyCommand::ToggleHold;
-    if (key == 'C' && ctrl) return KeyCommand::CopyColor;
+    if (key == 'C' && ctrl) return shift ? KeyCommand::CopyMeasure : KeyCommand::CopyColor;
+    if (key == 'E' && !ctrl) return KeyCommand::ToggleSpans;
+    if (key == 'Z' && !ctrl) return KeyCommand::ZeroAtMouse;
     if (key == 'R' && ctrl) return shift ? KeyCommand::DropReference : KeyCommand::TakeReference;
     return KeyCommand::None;
 }

@@ -12,6 +12,9 @@ enum class KeyCommand {
     ToggleHold,     // Space, not its repeats: hold the readouts and the picture, or let go
     TakeReference,  // Ctrl+R
     DropReference,  // Ctrl+Shift+R
+    CopyMeasure,    // Ctrl+Shift+C: the span, or the distance
+    ToggleSpans,    // E: measure the span under the mouse, or stop
+    ZeroAtMouse,    // Z: the zero edge to the mouse's pixel
     Swallow,        // a repeat of Space: nothing
 };
 

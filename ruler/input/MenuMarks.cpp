@@ -60,6 +60,7 @@ std::vector<int> CheckedCommands(const RulerSettings& settings) {
     commands.push_back(CommandFor(kZoomPresets, settings.zoom).value_or(ID_ZOOM_OTHER));
     if (const auto format = CommandFor(kColorFormats, static_cast<std::int32_t>(settings.colorFormat)))
         commands.push_back(*format);
+    if (settings.spans) commands.push_back(ID_EDGES);
     return commands;
 }
 
@@ -79,6 +80,7 @@ MenuFollowUp ApplyMenuCommand(RulerSettings& settings, int command) {
         return MenuFollowUp::None;
     }
     if (command == ID_TRANSPARENT) settings.alphaSliderShown = !settings.alphaSliderShown;
+    if (command == ID_EDGES) settings.spans = !settings.spans;
     if (command == ID_ZOOM_OTHER) return MenuFollowUp::RunZoomDialog;
     return MenuFollowUp::None;
 }

@@ -10,7 +10,8 @@
 
 // Command ids that carry a check mark for these settings: the unit's item (none for an
 // unknown unit), "Transparent" while the alpha slider is shown, the zoom's preset or "andere"
-// for every other zoom, and the colour format Ctrl+C copies in.
+// for every other zoom, the colour format Ctrl+C copies in, and "Kanten messen" while spans are
+// measured.
 std::vector<int> CheckedCommands(const RulerSettings& settings);
 // The "Zoom" submenu is offered only for the centimetre scale, the one the zoom acts on.
 bool ZoomMenuEnabled(RulerUnit unit);

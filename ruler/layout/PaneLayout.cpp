@@ -115,9 +115,30 @@ void PlaceDistance(Arranger& at, const Rect& client, const Sizes& s, const Arran
     l.distance = at.PlaceBox(Framed({left, room.top}, s.widths.distance, 1, l, s.widths.lineHeight));
     if (!l.distance.box.IsEmpty() || !turned) return;
     const TextBox line = Framed({client.left, room.top}, 0, 1, l, s.widths.lineHeight);
+    if (line.box.bottom > room.bottom) return;
     l.distance = {{client.left, line.box.top, client.right, line.box.bottom}, line.text};
     l.distanceFitted = true;
     at.Reserve(l.distance.box);
+}
+
+// The span beside the distance, or below it on a turned ruler, where a ruler too narrow for its
+// box gets the room across it a box as wide as its text is centred in. A ruler tall enough for
+// the position box measures two spans.
+void PlaceSpan(Arranger& at, const Rect& client, const Sizes& s, bool turned, PaneLayout& l) {
+    const Rect& d = l.distance.box;
+    if (d.IsEmpty()) return;
+    const int positionHeight = l.lineSpacing * (static_cast<int>(s.widths.positionLines) - 1) + s.widths.lineHeight;
+    l.twoSpans = at.Room().Height() >= 2 * (s.widths.lineHeight + 2 * l.boxInset + s.gap) + positionHeight;
+    const int width = l.twoSpans ? s.widths.spans : s.widths.span;
+    const Point origin =
+        turned ? Point{l.distanceFitted ? at.Room().left : d.left, d.bottom + s.gap} : Point{d.right + s.gap, d.top};
+    l.span = at.PlaceBox(Framed(origin, width, 1, l, s.widths.lineHeight));
+    if (!l.span.box.IsEmpty() || !turned) return;
+    const TextBox line = Framed({client.left, origin.y}, 0, 1, l, s.widths.lineHeight);
+    if (line.box.bottom > at.Room().bottom) return;
+    l.span = {{client.left, line.box.top, client.right, line.box.bottom}, line.text};
+    l.spanFitted = true;
+    at.Reserve(l.span.box);
 }
 
 // The close button at the far end of the distance's row, or on a turned ruler in a row below it.
@@ -126,7 +147,7 @@ void PlaceCloseButton(Arranger& at, Point size, const Sizes& s, bool turned, Pan
     const auto atRow = [&](int top) { return Rect{room.right - size.x, top, room.right, top + size.y}; };
     l.closeButton = at.Place(atRow(room.top));
     if (l.closeButton.IsEmpty() && turned && !l.distance.box.IsEmpty())
-        l.closeButton = at.Place(atRow(l.distance.box.bottom + s.gap));
+        l.closeButton = at.Place(atRow(at.Bottom() + s.gap));
 }
 
 // The position box and the colour box (with its swatch) below the first row; false when the
@@ -169,9 +190,12 @@ void PlaceMagnifier(Arranger& at, const Sizes& s, const Arrangement& a, PaneLayo
 void PlaceAlphaSlider(Arranger& at, const Sizes& s, const Arrangement& a, PaneLayout& l) {
     if (a.alpha == Arrangement::AlphaNone) return;
     const Rect& room = at.Room();
-    const Point origin = a.alpha == Arrangement::AlphaBelowReadouts     ? Point{room.left, at.Bottom() + s.gap}
-                         : l.distance.box.IsEmpty() || l.distanceFitted ? Point{room.left, room.top}
-                                                                        : Point{l.distance.box.right + s.gap, room.top};
+    Point origin{room.left, at.Bottom() + s.gap};
+    if (a.alpha == Arrangement::AlphaBesideDistance) {
+        origin = {room.left, room.top};  // after the boxes of the first row
+        for (const Rect& box : {l.distance.box, l.span.box})
+            if (!box.IsEmpty() && box.top == room.top) origin.x = std::max(origin.x, box.right + s.gap);
+    }
     l.alphaSlider = at.Place({origin.x, origin.y, origin.x + s.alpha.x, origin.y + s.alpha.y});
 }
 
@@ -181,6 +205,7 @@ PaneLayout Arrange(const Rect& client, const Sizes& s, const LayoutControls& con
     const bool turned = height > width;
     Arranger at(client, layout.dpi, s, s.widths.lineHeight + 2 * layout.boxInset);
     if (width != height) PlaceDistance(at, client, s, a, turned, layout);
+    if (controls.spans) PlaceSpan(at, client, s, turned, layout);
     if (controls.closeButton.x > 0) PlaceCloseButton(at, controls.closeButton, s, turned, layout);
     // The transparency slider goes beside the distance before the rows below are placed, and
     // below the readouts after them: either way after the parts more important than it.
@@ -202,9 +227,9 @@ auto Score(const PaneLayout& l, const Sizes& s, bool movedIn) {
                              l.magnifier.Height() - inset >= s.comfortable.y;
     const long long area =
         l.magnifier.IsEmpty() ? 0 : static_cast<long long>(l.magnifier.Width()) * l.magnifier.Height();
-    return std::make_tuple(!l.distance.box.IsEmpty(), !l.closeButton.IsEmpty(), !l.position.box.IsEmpty(),
-                           !l.color.box.IsEmpty(), !l.magnifier.IsEmpty(), !l.alphaSlider.IsEmpty(), comfortable,
-                           !l.colorWithContrast.box.IsEmpty(), !movedIn, area);
+    return std::make_tuple(!l.distance.box.IsEmpty(), !l.span.box.IsEmpty(), !l.closeButton.IsEmpty(),
+                           !l.position.box.IsEmpty(), !l.color.box.IsEmpty(), !l.magnifier.IsEmpty(),
+                           !l.alphaSlider.IsEmpty(), comfortable, !l.colorWithContrast.box.IsEmpty(), !movedIn, area);
 }
 
 }  // namespace
@@ -212,6 +237,10 @@ auto Score(const PaneLayout& l, const Sizes& s, bool movedIn) {
 ReadoutWidths MeasureReadouts(const TextMeasure& measure, const UnitOfMeasure& unit) {
     ReadoutWidths widths;
     widths.distance = WidestWidth(measure, WithUnit(DistanceText(-kFiveDigits, unit), UnitSuffix(unit.unit)), kDigits);
+    const PixelRun fiveDigits{0, kFiveDigits};
+    widths.span = WidestWidth(measure, WithUnit(SpanText(fiveDigits, {}, unit), UnitSuffix(unit.unit)), kDigits);
+    widths.spans =
+        WidestWidth(measure, WithUnit(SpanText(fiveDigits, fiveDigits, unit), UnitSuffix(unit.unit)), kDigits);
     const auto lines = PositionLines({-kFiveDigits, -kFiveDigits}, {0, 0}, unit);
     for (std::size_t i = 0; i < lines.size(); ++i)
         widths.position =
@@ -259,18 +288,17 @@ std::vector<Rect> PaneLayout::Parts() const {
         magnifier.IsEmpty() ? Rect{} : Rect{magnifier.left, magnifier.top, magnifier.right + 1, magnifier.bottom + 1};
     std::vector<Rect> parts;
     for (const Rect& part :
-         {distance.box, closeButton, position.box, colorBox.box, frame, magnifierSlider, alphaSlider}) {
+         {distance.box, span.box, closeButton, position.box, colorBox.box, frame, magnifierSlider, alphaSlider}) {
         if (!part.IsEmpty()) parts.push_back(part);
     }
     return parts;
 }
 
-TextBox DistanceBox(const PaneLayout& layout, int width) {
-    if (!layout.distanceFitted) return layout.distance;
-    const Rect& room = layout.distance.box;
-    const std::int64_t boxWidth = std::int64_t{width} + 2 * layout.boxInset;
+TextBox FittedBox(const TextBox& box, bool fitted, int width, int inset) {
+    if (!fitted) return box;
+    const Rect& room = box.box;
+    const std::int64_t boxWidth = std::int64_t{width} + 2 * inset;
     if (boxWidth > std::int64_t{room.right} - room.left) return {};
     const int left = ClampToInt(room.left + (std::int64_t{room.right} - room.left - boxWidth) / 2);
-    return {{left, room.top, ClampToInt(left + boxWidth), room.bottom},
-            {left + layout.boxInset, layout.distance.text.y}};
+    return {{left, room.top, ClampToInt(left + boxWidth), room.bottom}, {left + inset, box.text.y}};
 }

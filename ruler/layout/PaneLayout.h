@@ -16,14 +16,16 @@
 // unit's resolution and zoom.
 struct ReadoutWidths {
     int distance = 0;
+    int span = 0;      // one span
+    int spans = 0;     // a span across by one down
     int position = 0;  // the widest of the position lines
     std::size_t positionLines = 0;
     int color = 0;  // the wider of the colour lines
     int lineHeight = 0;
 
     friend bool operator==(const ReadoutWidths& a, const ReadoutWidths& b) {
-        return a.distance == b.distance && a.position == b.position && a.positionLines == b.positionLines &&
-               a.color == b.color && a.lineHeight == b.lineHeight;
+        return a.distance == b.distance && a.span == b.span && a.spans == b.spans && a.position == b.position &&
+               a.positionLines == b.positionLines && a.color == b.color && a.lineHeight == b.lineHeight;
     }
     friend bool operator!=(const ReadoutWidths& a, const ReadoutWidths& b) { return !(a == b); }
 };
@@ -40,6 +42,7 @@ struct TextBox {
 struct LayoutControls {
     Point closeButton;         // the close button's size; none when 0 by 0
     bool alphaSlider = false;  // the transparency slider is to be shown
+    bool spans = false;        // the span readout is to be shown
 };
 
 // Where each part of the ruler stands, in client pixels; an empty rectangle is a part not shown.
@@ -52,6 +55,11 @@ struct PaneLayout {
     // box as wide as its text is centred in (`distanceFitted`), which may cover the side ticks.
     TextBox distance;
     bool distanceFitted = false;
+    // The span beside the distance, or below it on a turned ruler, fitted as the distance is. A
+    // ruler tall enough for the position box measures the span across and down (`twoSpans`).
+    TextBox span;
+    bool spanFitted = false;
+    bool twoSpans = false;
     Rect closeButton;
     TextBox position;     // the arrows at `text`, the lines right of them
     Point positionLines;  // top-left corner of the first line
@@ -85,6 +93,11 @@ PaneLayout LayoutPanes(const Rect& client, int dpi, const ReadoutWidths& widths,
 // distance box of a turned ruler narrower than it.
 int TickDepth(int dpi);
 
-// The distance box drawn for a text `width` pixels wide: the box itself, or on a narrow
-// turned ruler a box as wide as the text, centred in the room; empty when it does not fit.
-TextBox DistanceBox(const PaneLayout& layout, int width);
+// The box drawn for a text `width` pixels wide in `box`: the box itself, or where it is
+// `fitted` (on a narrow turned ruler) a box as wide as the text, centred in that room; empty when
+// it does not fit.
+TextBox FittedBox(const TextBox& box, bool fitted, int width, int inset);
+inline TextBox DistanceBox(const PaneLayout& l, int width) {
+    return FittedBox(l.distance, l.distanceFitted, width, l.boxInset);
+}
+inline TextBox SpanBox(const PaneLayout& l, int width) { return FittedBox(l.span, l.spanFitted, width, l.boxInset); }

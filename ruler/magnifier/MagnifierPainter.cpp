@@ -8,6 +8,8 @@
 
 #include "base/DpiScale.h"
 #include "ruler/magnifier/MagnifierGeometry.h"
+#include "ruler/readouts/ReadoutPainter.h"
+#include "ruler/spans/SpanPainter.h"
 
 namespace {
 
@@ -58,8 +60,7 @@ void DrawFactor(Canvas& canvas, const RulerView& view) {
     const Rect label{image.left, image.top, image.left + canvas.TextWidth(text) + 2 * inset,
                      image.top + canvas.TextHeight() + 2 * inset};
     if (!image.Contains(label)) return;
-    canvas.Fill(label, view.palette.ink);
-    canvas.Fill(label.Inflated(-1, -1), view.palette.box);
+    DrawFramedBox(canvas, label, view.palette);
     canvas.TextAt({label.left + inset, label.top + inset}, text);
 }
 
@@ -112,6 +113,8 @@ void DrawMagnifierPane(Canvas& canvas, const RulerView& view) {
         for (const Rect& line : GridLines(geometry))
             canvas.FillChecker(line, {geometry.image.left, geometry.image.top});
     }
+    for (const Rect& edge : SpanEdgesInPicture(geometry, view.subject.spanX, view.subject.spanY))
+        canvas.Fill(edge, view.palette.spanEnds);
     const Color crosshair = view.held ? view.palette.heldCrosshair : view.palette.crosshair;
     if (!view.picked.IsEmpty()) DrawOutline(canvas, view.picked, crosshair);
     DrawCrosshair(canvas, geometry, crosshair, view.palette.box);

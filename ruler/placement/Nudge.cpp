@@ -16,6 +16,13 @@ int Shifted(int coordinate, int step) { return ClampToInt(std::int64_t{coordinat
 
 }  // namespace
 
+Rect ZeroedWindowRect(const Rect& window, Point mouse) {
+    const bool turned = window.Height() > window.Width();
+    const int dx = turned ? 0 : ClampToInt(std::int64_t{mouse.x} - window.left);
+    const int dy = turned ? ClampToInt(std::int64_t{mouse.y} - window.top) : 0;
+    return {Shifted(window.left, dx), Shifted(window.top, dy), Shifted(window.right, dx), Shifted(window.bottom, dy)};
+}
+
 Rect NudgedWindowRect(const Rect& window, NudgeKey key, bool shift, bool ctrl, Point minimumSize) {
     const int step = shift ? 10 : 1;
     const bool horizontal = key == NudgeKey::Left || key == NudgeKey::Right;

@@ -39,11 +39,14 @@ std::string AccessibleValue(const RulerView& view, const TextMeasure& measure) {
         if (texts.position.size() > 2) position += " (" + texts.position[2] + " Pixel)";
         Append(value, position);
     }
-    const Color color = view.color;
+    const Color color = view.subject.color;
     if (!layout.color.box.IsEmpty())
         Append(value,
                "Farbe " + ColorText(color, ColorFormat::Hex) + " (" + ColorText(color, ColorFormat::Decimal) + ")");
     if (view.reference && !layout.colorWithContrast.box.IsEmpty() && !texts.contrast.empty())
         Append(value, "Kontrast " + texts.contrast);
+    const std::string span = WithUnit(texts.span, UnitSuffix(view.measure.unit));
+    if (!texts.span.empty() && !SpanBox(layout, measure.TextWidth(span)).box.IsEmpty())
+        Append(value, "Spanne " + texts.span + " " + words);
     return value;
 }

@@ -6,7 +6,8 @@
 
 // What the readouts of `view` show, told to assistive technology with the numbers exactly as
 // drawn: "Abstand 245 Pixel; Position 620, 100 Pixel; Farbe #3366CC (51, 102, 204)", with the
-// third position line as " (360 Pixel)" and "; Kontrast 4.47:1" where they are shown; readouts
+// third position line as " (360 Pixel)", "; Kontrast 4.47:1" and "; Spanne 120 × 32 Pixel" where
+// they are shown; readouts
 // the ruler does not show at its size (a distance box as wide as its text may not fit, measured
 // by `measure`) are left out.
 std::string AccessibleValue(const RulerView& view, const TextMeasure& measure);

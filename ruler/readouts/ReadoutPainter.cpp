@@ -11,13 +11,6 @@ namespace {
 
 bool Visible(const Canvas& canvas, const Rect& box) { return !box.IsEmpty() && box.Intersects(canvas.ClipBox()); }
 
-// A box of its own colour with a one-pixel frame in the scale's colour, which sets the
-// readout apart from the scale's numbers.
-void DrawBox(Canvas& canvas, const Rect& box, const Palette& palette) {
-    canvas.Fill(box, palette.ink);
-    canvas.Fill(box.Inflated(-1, -1), palette.box);
-}
-
 std::string DistanceShown(const RulerView& view) {
     return WithUnit(view.texts.distance, UnitSuffix(view.measure.unit));
 }
@@ -29,6 +22,13 @@ const TextBox& ColorBox(const RulerView& view) {
 }
 
 }  // namespace
+
+// A box of its own colour with a one-pixel frame in the scale's colour, which sets the
+// readout apart from the scale's numbers.
+void DrawFramedBox(Canvas& canvas, const Rect& box, const Palette& palette) {
+    canvas.Fill(box, palette.ink);
+    canvas.Fill(box.Inflated(-1, -1), palette.box);
+}
 
 std::vector<std::pair<Point, Point>> ArrowStrokes(Point origin, bool vertical, int lineHeight, int dpi) {
     const int length = Scaled(11, dpi);
@@ -50,7 +50,7 @@ std::vector<std::pair<Point, Point>> ArrowStrokes(Point origin, bool vertical, i
 void DrawPositionPane(Canvas& canvas, const RulerView& view) {
     const PaneLayout& layout = view.layout;
     if (!Visible(canvas, layout.position.box)) return;
-    DrawBox(canvas, layout.position.box, view.palette);
+    DrawFramedBox(canvas, layout.position.box, view.palette);
     canvas.SelectPen(view.palette.text);
     const int lineHeight = canvas.TextHeight();
     for (const bool vertical : {false, true}) {
@@ -69,7 +69,7 @@ void DrawDistancePane(Canvas& canvas, const RulerView& view) {
     const std::string text = DistanceShown(view);
     const TextBox box = DistanceBox(view.layout, canvas.TextWidth(text));
     if (!Visible(canvas, box.box)) return;
-    DrawBox(canvas, box.box, view.palette);
+    DrawFramedBox(canvas, box.box, view.palette);
     canvas.TextAt(box.text, text);
 }
 
@@ -77,7 +77,7 @@ void DrawColorPane(Canvas& canvas, const RulerView& view) {
     const PaneLayout& layout = view.layout;
     const TextBox& box = ColorBox(view);
     if (!Visible(canvas, box.box)) return;
-    DrawBox(canvas, box.box, view.palette);
+    DrawFramedBox(canvas, box.box, view.palette);
     const Point text = layout.color.text;
     canvas.TextAt(text, view.texts.color[0]);
     canvas.TextAt({text.x, text.y + layout.lineSpacing}, view.texts.color[1]);
@@ -86,7 +86,7 @@ void DrawColorPane(Canvas& canvas, const RulerView& view) {
     // Framed in the text's colour, a swatch of the ruler's own colour stays visible.
     canvas.Fill(layout.swatch, view.palette.text);
     const Rect inside = layout.swatch.Inflated(-1, -1);
-    canvas.Fill(inside, view.color);
+    canvas.Fill(inside, view.subject.color);
     if (view.reference)
         canvas.Fill({inside.left, inside.top + inside.Height() / 2, inside.right, inside.bottom}, *view.reference);
 }

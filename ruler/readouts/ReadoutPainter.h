@@ -11,6 +11,9 @@
 
 // Arrows for x and y, then the cursor's x, y (and pixel x), each with its unit.
 void DrawPositionPane(Canvas& canvas, const RulerView& view);
+// A box of the palette's box colour with a one-pixel frame in the scale's colour, which sets a
+// readout apart from the scale's numbers.
+void DrawFramedBox(Canvas& canvas, const Rect& box, const Palette& palette);
 // The cursor's distance from the ruler's zero edge, with its unit.
 void DrawDistancePane(Canvas& canvas, const RulerView& view);
 // The colour in decimal and hexadecimal and a framed swatch of it; with a reference colour,

@@ -51,6 +51,7 @@ ReadoutTexts ReadoutTextsFor(const ReadoutSubject& subject, const UnitOfMeasure&
     texts.position = PositionLines(subject.cursor, subject.windowOrigin, unit);
     texts.color = ColorLines(subject.color);
     if (reference) texts.contrast = ContrastText(ContrastRatio(*reference, subject.color));
+    texts.span = SpanText(subject.spanX, subject.spanY, unit);
     return texts;
 }
 
@@ -77,6 +78,13 @@ std::string DistanceText(int offset, const UnitOfMeasure& unit) {
     case UnitInch: return OneDecimal(InUnit(offset, unit));
     }
     return {};
+}
+
+std::string SpanText(const PixelRun& x, const PixelRun& y, const UnitOfMeasure& unit) {
+    if (x.IsEmpty() && y.IsEmpty()) return {};
+    std::string text = DistanceText(x.IsEmpty() ? y.Length() : x.Length(), unit);
+    if (!x.IsEmpty() && !y.IsEmpty()) text.append(" \xC3\x97 ").append(DistanceText(y.Length(), unit));  // "×"
+    return text;
 }
 
 std::array<std::string, 2> ColorLines(Color color) {

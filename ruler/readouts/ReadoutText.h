@@ -9,21 +9,26 @@
 #include "base/Color.h"
 #include "base/Geometry.h"
 #include "ruler/settings/RulerUnit.h"
+#include "ruler/spans/EdgeSearch.h"
 
 // The texts of the readouts. They measure in the unit at the resolution of the monitor the ruler
 // is on; millimetres are calibrated by the zoom as the centimetre scale is, so that the mouse on a
 // mark of the scale reads that mark's value.
 
 // What the readouts show: a point of the screen (virtual-screen pixels), the ruler's top-left
-// corner when it was measured (the scale's zero, since the window has no border) and the
-// colour of that point.
+// corner when it was measured (the scale's zero, since the window has no border), the colour of
+// that point and the spans through it between edges, across and down the screen (each empty
+// when not measured).
 struct ReadoutSubject {
     Point cursor;
     Point windowOrigin;
     Color color = 0xFFFFFFFF;
+    PixelRun spanX;
+    PixelRun spanY;
 
     friend bool operator==(const ReadoutSubject& a, const ReadoutSubject& b) {
-        return a.cursor == b.cursor && a.windowOrigin == b.windowOrigin && a.color == b.color;
+        return a.cursor == b.cursor && a.windowOrigin == b.windowOrigin && a.color == b.color && a.spanX == b.spanX &&
+               a.spanY == b.spanY;
     }
 };
 
@@ -33,9 +38,11 @@ struct ReadoutTexts {
     std::vector<std::string> position;
     std::array<std::string, 2> color;
     std::string contrast;  // "4.47:1" against the reference colour; empty without one
+    std::string span;      // "120", or "120 × 32" across and down; empty without one
 
     friend bool operator==(const ReadoutTexts& a, const ReadoutTexts& b) {
-        return a.distance == b.distance && a.position == b.position && a.color == b.color && a.contrast == b.contrast;
+        return a.distance == b.distance && a.position == b.position && a.color == b.color && a.contrast == b.contrast &&
+               a.span == b.span;
     }
     friend bool operator!=(const ReadoutTexts& a, const ReadoutTexts& b) { return !(a == b); }
 };
@@ -59,6 +66,10 @@ std::vector<std::string> PositionLines(Point cursor, Point windowOrigin, const U
 // rounded halves away from zero, or millimetres or inches with one decimal); empty for an
 // unknown unit.
 std::string DistanceText(int offset, const UnitOfMeasure& unit);
+
+// The span readout without its unit: the length of the one span measured ("120"), or of both as
+// width by height ("120 × 32"), each counted as a distance is; empty when none was measured.
+std::string SpanText(const PixelRun& x, const PixelRun& y, const UnitOfMeasure& unit);
 
 // The colour readout: red, green and blue as "%03d-%03d-%03d" and as "%02X-%02X-%02X".
 // The fourth byte of the colour is ignored.

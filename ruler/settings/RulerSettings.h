@@ -13,6 +13,9 @@ constexpr int kMaxMagnifierFactor = 20;
 // The opacity of the window, from its most transparent, where it still shows, to opaque.
 constexpr int kMostTransparent = 20;
 constexpr int kOpaque = 255;
+// How far two neighbouring pixels' channels may differ within a span, and how Ctrl+wheel sets it.
+constexpr int kMaxEdgeTolerance = 255;
+constexpr int kEdgeToleranceStep = 4;
 
 // What the ruler keeps between runs.
 struct RulerSettings {
@@ -22,10 +25,13 @@ struct RulerSettings {
     int magnifierFactor = 2;                     // kMinMagnifierFactor to kMaxMagnifierFactor
     ColorFormat colorFormat = ColorFormat::Hex;  // how Ctrl+C copies a colour
     int opacity = kOpaque;                       // kMostTransparent to kOpaque, set by the transparency slider
+    bool spans = false;                          // the span between the edges under the mouse is measured
+    int edgeTolerance = 24;                      // 0 to kMaxEdgeTolerance
 
     friend bool operator==(const RulerSettings& a, const RulerSettings& b) {
         return a.unit == b.unit && a.zoom == b.zoom && a.alphaSliderShown == b.alphaSliderShown &&
-               a.magnifierFactor == b.magnifierFactor && a.colorFormat == b.colorFormat && a.opacity == b.opacity;
+               a.magnifierFactor == b.magnifierFactor && a.colorFormat == b.colorFormat && a.opacity == b.opacity &&
+               a.spans == b.spans && a.edgeTolerance == b.edgeTolerance;
     }
     friend bool operator!=(const RulerSettings& a, const RulerSettings& b) { return !(a == b); }
 };

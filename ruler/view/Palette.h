@@ -11,6 +11,7 @@ struct Palette {
     Color text = Rgb(0, 0, 0);         // the readouts, their arrows and the swatch's frame
     Color crosshair = Rgb(0, 0, 255);
     Color heldCrosshair = Rgb(255, 0, 0);  // while Space holds
+    Color spanEnds = Rgb(255, 0, 255);     // the span's ends on the scale and in the picture
 };
 
 // The ruler's own colours: cyan, with dark grey ticks.
@@ -18,7 +19,7 @@ constexpr Palette kRulerColors{};
 
 // While Windows' high contrast is on: the system's window colour for the surface and the boxes,
 // its window-text colour for everything drawn on them, its highlight colour for the crosshair
-// and its hot-light colour for a held one.
+// and the span's ends, and its hot-light colour for a held crosshair.
 constexpr Palette HighContrastPalette(Color window, Color windowText, Color highlight, Color hotLight) {
-    return {window, windowText, window, windowText, highlight, hotLight};
+    return {window, windowText, window, windowText, highlight, hotLight, highlight};
 }

@@ -22,6 +22,8 @@ bool CMagnifier::Pick(const MagnifierGeometry& geometry, Point mouse) {
 ReadoutSubject CMagnifier::Subject(const ReadoutSubject& live) const {
     if (!m_hold) return live;
     if (!m_hold->picked) return m_hold->subject;
-    return {*m_hold->picked, m_hold->subject.windowOrigin,
-            m_capture.ColorAt(*m_hold->picked).value_or(m_hold->subject.color)};
+    ReadoutSubject picked = m_hold->subject;  // with the held spans
+    picked.cursor = *m_hold->picked;
+    picked.color = m_capture.ColorAt(*m_hold->picked).value_or(m_hold->subject.color);
+    return picked;
 }

@@ -56,6 +56,12 @@ void CPlacementKeeper::Nudge(CWnd& window, NudgeKey key, bool shift, bool ctrl, 
     m_nudged = true;
 }
 
+void CPlacementKeeper::MoveZeroTo(CWnd& window, Point mouse, int dpi, const std::vector<MonitorArea>& monitors) {
+    const Rect before = window.GetWindowRect();
+    window.MoveWindow(LimitedNudge(before, ZeroedWindowRect(before, mouse), WorkAreas(monitors), dpi));
+    Save(window, dpi);
+}
+
 void CPlacementKeeper::OnKeyUp(const CWnd& window, int dpi) {
     if (m_nudged && !AnyArrowKeyDown()) Save(window, dpi);
 }

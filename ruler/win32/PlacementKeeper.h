@@ -28,6 +28,9 @@ public:
     // or the keyboard goes elsewhere (OnKeyboardGone), not at every repeat.
     void Nudge(CWnd& window, NudgeKey key, bool shift, bool ctrl, int dpi, const std::vector<MonitorArea>& monitors);
     void OnKeyUp(const CWnd& window, int dpi);
+    // Moves `window` so that its zero edge stands on `mouse`'s pixel, as far as the work areas
+    // let it, and stores where it is then.
+    void MoveZeroTo(CWnd& window, Point mouse, int dpi, const std::vector<MonitorArea>& monitors);
     void OnKeyboardGone(const CWnd& window, int dpi);
 
 private:

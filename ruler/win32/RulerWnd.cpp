@@ -12,7 +12,6 @@
 #include "ruler/placement/WindowPlacement.h"
 #include "ruler/readouts/AccessibleText.h"
 #include "ruler/readouts/ReadoutText.h"
-#include "ruler/view/CloseFaces.h"
 #include "ruler/win32/BufferedDC.h"
 #include "ruler/win32/ContextMenu.h"
 #include "ruler/win32/GdiCanvas.h"
@@ -47,10 +46,10 @@ BOOL CRulerWnd::OnInitDialog() {
     // The ruler follows its own resolution, from the monitor it is on (WM_DPICHANGED).
     KeepDialogManagerFromScaling(m_hWnd);
     m_dpi = WindowDpi(m_hWnd);
-    m_closeButton.SubclassDlgItem(IDCANCEL, m_hWnd);
+    m_parts.Attach(m_hWnd);
     ::SetWindowPos(m_hWnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE);
     ::SetWindowTextW(m_hWnd, L"Velmar");
-    MakeDpiResources();
+    MakeParts();
     if (m_placement.Restore(*this, m_dpi, m_monitors)) KeepPlace();
     OnSystemChange();
     UpdateWindow();
@@ -61,50 +60,39 @@ BOOL CRulerWnd::OnInitDialog() {
 }
 
 LRESULT CRulerWnd::OnNotify(WPARAM wParam, LPARAM lParam) {
-    if (const auto opacity = m_sliders.OnNotify(wParam)) {
-        RulerSettings changed = m_settings;
-        changed.opacity = *opacity;
-        ApplySettings(changed);
-    }
+    if (const auto opacity = m_parts.Sliders().OnNotify(wParam))
+        Change([&](RulerSettings& s) { s.opacity = *opacity; });
     return CDialog::OnNotify(wParam, lParam);
+}
+
+void CRulerWnd::Change(const std::function<void(RulerSettings&)>& change) {
+    RulerSettings changed = m_settings;
+    change(changed);
+    ApplySettings(changed);
 }
 
 void CRulerWnd::ApplySettings(const RulerSettings& settings) {
     const RulerSettings before = std::exchange(m_settings, settings);
     m_store.SaveChanges(before, m_settings);
-    if (m_settings.unit != before.unit || m_settings.zoom != before.zoom) MeasureReadouts();
-    if (m_settings.alphaSliderShown != before.alphaSliderShown) Relayout(), InvalidateAll(true);
+    if (m_settings.unit != before.unit || m_settings.zoom != before.zoom) m_parts.Measure(Unit());
+    RulerSettings layoutAlike = m_settings;  // the opacity alone changes nothing on the ruler's face
+    layoutAlike.opacity = before.opacity;
+    if (layoutAlike != before) Relayout(), InvalidateAll(true);
 }
 
 UnitOfMeasure CRulerWnd::Unit() const { return {m_settings.unit, m_dpi, m_settings.zoom}; }
 
-// The button takes the size of its face, which is never stretched; the sliders are made anew.
-void CRulerWnd::MakeDpiResources() {
-    m_fonts.Make(reinterpret_cast<HFONT>(SendMessage(WM_GETFONT)), m_dpi);
-    m_cursors.Load(m_dpi);
-    const CloseFace face = CloseFaceFor(m_dpi);
-    m_closeButton.LoadBitmaps(face.normalId, face.pressedId);
-    m_sliders.Create(m_hWnd, m_dpi, m_fonts.Dialog(), m_settings.magnifierFactor, m_settings.opacity);
-    MeasureReadouts();
-}
-
-void CRulerWnd::MeasureReadouts() {
-    m_readoutWidths = ::MeasureReadouts(m_fonts, Unit());
+void CRulerWnd::MakeParts() {
+    m_parts.Make(m_dpi, m_settings);
+    m_parts.Measure(Unit());
     Relayout();
 }
 
-// Every part where the layout puts it, or hidden.
+// Every part where the layout puts it, or hidden; the watch measuring what the layout shows.
 void CRulerWnd::Relayout() {
-    const LayoutControls controls{m_closeButton.FaceSize(), m_settings.alphaSliderShown && m_sliders.HasAlpha()};
-    m_layout = LayoutPanes(GetClientRect(), m_dpi, m_readoutWidths, controls);
-    m_closeButton.Place(m_layout.closeButton);
-    m_sliders.Place(m_layout.magnifierSlider, m_layout.alphaSlider);
-    m_watch.Arrange(m_layout.magnifier, m_settings.magnifierFactor, m_monitors, m_dpi);
-}
-
-Point CRulerWnd::Origin() const {
-    const Rect window = GetWindowRect();
-    return {window.left, window.top};
+    const Rect client = GetClientRect();
+    m_parts.Arrange(client, m_settings);
+    m_watch.Arrange(m_parts.Layout(), client, m_settings, m_monitors, m_dpi);
 }
 
 LRESULT CRulerWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -132,9 +120,10 @@ LRESULT CRulerWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_LBUTTONDOWN: return OnLButtonDown(lParam), 0;
     case WM_GETDLGCODE: return Default() | DLGC_WANTARROWS;  // the arrow keys nudge the ruler
     case WM_KEYDOWN: return OnKeyDown(static_cast<int>(wParam), (lParam & (1 << 30)) != 0) ? 0 : Default();
-    case WM_MOUSEWHEEL: return OnMouseWheel(GET_WHEEL_DELTA_WPARAM(wParam), PointFromLParam(lParam)), 0;
+    case WM_MOUSEWHEEL: return OnMouseWheel(wParam, PointFromLParam(lParam)), 0;
     case WM_VSCROLL:
-        if (const auto factor = m_sliders.MagnifierFactor(reinterpret_cast<HWND>(lParam))) SetMagnifierFactor(*factor);
+        if (const auto factor = m_parts.Sliders().MagnifierFactor(reinterpret_cast<HWND>(lParam)))
+            SetMagnifierFactor(*factor);
         return Default();
     case WM_SETFOCUS:
         return m_keyboard.OnSetFocus(), 0;  // the ruler keeps the keyboard: no control is given it instead
@@ -155,7 +144,7 @@ void CRulerWnd::OnPaint() {
     try {
         CPaintDC paint(m_hWnd);
         CBufferedDC buffer(paint);
-        CGdiCanvas canvas(buffer, m_fonts.Dialog(), &m_watch.Capture());
+        CGdiCanvas canvas(buffer, m_parts.Fonts().Dialog(), &m_watch.Capture());
         PaintRuler(canvas, View());
     } catch (...) {}
 }
@@ -164,16 +153,24 @@ RulerView CRulerWnd::View() const {
     RulerView view;
     view.client = GetClientRect();
     view.measure = Unit();
-    view.layout = m_layout;
+    view.layout = m_parts.Layout();
     view.texts = Readouts();
-    view.color = m_watch.Subject(Origin()).color;
+    view.subject = m_watch.Subject(Origin());
     view.reference = m_reference;
     view.magnifier = m_watch.Geometry();
     view.held = m_watch.IsHeld();
     view.heldSource = m_watch.Capture().Source();
     view.picked = m_watch.PickedBlock();
+    view.origin = Origin();
+    if (m_toleranceShown.IsOn()) view.tolerance = m_settings.edgeTolerance;
     view.palette = m_palette;
     return view;
+}
+
+// What Ctrl+Shift+C copies: the span while spans are measured, else the distance, with its unit.
+std::string CRulerWnd::MeasureText() const {
+    const ReadoutTexts texts = Readouts();
+    return WithUnit(m_settings.spans ? texts.span : texts.distance, UnitSuffix(m_settings.unit));
 }
 
 ReadoutTexts CRulerWnd::Readouts() const {
@@ -182,7 +179,7 @@ ReadoutTexts CRulerWnd::Readouts() const {
 }
 
 void CRulerWnd::OnSize() {
-    if (m_closeButton.IsWindow()) Relayout();
+    if (m_parts.IsAttached()) Relayout();
     InvalidateAll(true);
 }
 
@@ -192,7 +189,7 @@ void CRulerWnd::OnSize() {
 void CRulerWnd::OnDpiChanged(int dpi, const RECT& suggested) {
     if (dpi <= 0 || dpi == m_dpi) return;
     m_dpi = dpi;
-    MakeDpiResources();
+    MakeParts();
     if (!m_placement.IsRestoring()) MoveWindow(FromRECT(suggested));
     OnSize();  // also when the suggested size is the current one
     if (!m_placement.IsRestoring()) m_placement.Save(*this, m_dpi);
@@ -206,56 +203,58 @@ void CRulerWnd::OnGetMinMaxInfo(MINMAXINFO& info) const {
 // Invalidates what a tick changed: the readouts whose text changed, and the magnifier's inside
 // when its picture did.
 void CRulerWnd::TrackCursor() {
-    if (m_watch.Tick(Origin(), !m_layout.color.box.IsEmpty())) InvalidateRect(m_layout.MagnifierInterior(), false);
-    for (const Rect& box : m_watch.ChangedBoxes(Readouts(), m_layout)) InvalidateRect(box, true);
+    const PaneLayout& layout = m_parts.Layout();
+    const CScreenWatch::Changes changes = m_watch.Tick(GetWindowRect(), !layout.color.box.IsEmpty());
+    if (changes.picture) InvalidateRect(layout.MagnifierInterior(), false);
+    if (changes.spans || m_toleranceShown.Expired()) InvalidateAll(false);  // the span's ends, on the scale too
+    for (const Rect& box : m_watch.ChangedBoxes(Readouts(), layout)) InvalidateRect(box, true);
     m_accessibility.Tick();
 }
 
-std::string CRulerWnd::AccessibleText() const { return AccessibleValue(View(), m_fonts); }
+std::string CRulerWnd::AccessibleText() const { return AccessibleValue(View(), m_parts.Fonts()); }
 
 // The monitors, the work areas or the system's colours changed.
 void CRulerWnd::OnSystemChange() {
     m_monitors = Monitors();
-    m_watch.Arrange(m_layout.magnifier, m_settings.magnifierFactor, m_monitors, m_dpi);
+    Relayout();
     m_palette = HighContrastOn() ? HighContrastPalette(::GetSysColor(COLOR_WINDOW), ::GetSysColor(COLOR_WINDOWTEXT),
                                                        ::GetSysColor(COLOR_HIGHLIGHT), ::GetSysColor(COLOR_HOTLIGHT))
                                  : kRulerColors;
     InvalidateAll(true);
 }
 
-bool CRulerWnd::HighContrastOn() const {
-    HIGHCONTRASTW contrast{};
-    contrast.cbSize = sizeof contrast;
-    return ::SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof contrast, &contrast, 0) &&
-           (contrast.dwFlags & HCF_HIGHCONTRASTON);
-}
+bool CRulerWnd::HighContrastOn() const { return IsHighContrastOn(); }
 
 void CRulerWnd::SetMagnifierFactor(int factor) {
-    RulerSettings changed = m_settings;
-    changed.magnifierFactor = std::clamp(factor, kMinMagnifierFactor, kMaxMagnifierFactor);
-    if (changed == m_settings) return;
-    ApplySettings(changed);
-    m_sliders.SetMagnifierFactor(changed.magnifierFactor);
-    m_watch.Arrange(m_layout.magnifier, m_settings.magnifierFactor, m_monitors, m_dpi);
+    const int kept = std::clamp(factor, kMinMagnifierFactor, kMaxMagnifierFactor);
+    if (kept == m_settings.magnifierFactor) return;
+    Change([&](RulerSettings& s) { s.magnifierFactor = kept; });
+    m_parts.Sliders().SetMagnifierFactor(kept);
 }
 
-// Each notch turned away from the user over the ruler (or its slider) magnifies one step more.
-void CRulerWnd::OnMouseWheel(int delta, Point at) {
-    if (GetWindowRect().Contains(at)) SetMagnifierFactor(m_settings.magnifierFactor + m_wheel.Steps(delta));
+// Each notch turned away from the user over the ruler (or its slider) magnifies one step more;
+// with Ctrl it widens the edges' tolerance, which the span's box shows for a moment.
+void CRulerWnd::OnMouseWheel(WPARAM wParam, Point at) {
+    if (!GetWindowRect().Contains(at)) return;
+    const int steps = m_wheel.Steps(GET_WHEEL_DELTA_WPARAM(wParam));
+    if (!(GET_KEYSTATE_WPARAM(wParam) & MK_CONTROL)) return SetMagnifierFactor(m_settings.magnifierFactor + steps);
+    m_toleranceShown.Start();
+    Change([&](RulerSettings& s) {
+        s.edgeTolerance = std::clamp(s.edgeTolerance + steps * kEdgeToleranceStep, 0, kMaxEdgeTolerance);
+    });
 }
 
 RulerZone CRulerWnd::ZoneUnderCursor() const {
     POINT cursor{};
     if (!::GetCursorPos(&cursor)) return ZoneCaption;
-    const Rect closeButton = m_layout.closeButton.IsEmpty() ? Rect{} : m_closeButton.GetWindowRect();
-    return HitTestRuler(FromPOINT(cursor), GetWindowRect(), closeButton, m_dpi);
+    return HitTestRuler(FromPOINT(cursor), GetWindowRect(), m_parts.CloseButton(), m_dpi);
 }
 
 LRESULT CRulerWnd::OnSetCursor(int hitTest) {
     // HTERROR: the ruler is disabled under the zoom dialog; the system beeps and brings the
     // dialog forward.
     if (m_menuOpen || hitTest == HTERROR) return Default();
-    HCURSOR cursor = m_cursors.For(CursorForZone(ZoneUnderCursor()));
+    HCURSOR cursor = m_parts.CursorFor(ZoneUnderCursor());
     if (!cursor) return Default();
     ::SetCursor(cursor);
     return TRUE;
@@ -281,13 +280,20 @@ bool CRulerWnd::OnKeyDown(int key, bool repeat) {
         return true;
     case KeyCommand::CopyColor:
         // Another program holding the clipboard leaves it as it is; the next press tries again.
-        CopyTextToClipboard(m_hWnd, ColorText(m_watch.ColorNow(Origin()), m_settings.colorFormat));
+        CopyTextToClipboard(m_hWnd, ColorText(m_watch.ColorNow(GetWindowRect()), m_settings.colorFormat));
         return true;
+    case KeyCommand::CopyMeasure: return CopyTextToClipboard(m_hWnd, MeasureText()), true;
+    case KeyCommand::ToggleSpans: return Change([](RulerSettings& s) { s.spans = !s.spans; }), TrackCursor(), true;
+    case KeyCommand::ZeroAtMouse: {
+        POINT mouse{};
+        if (::GetCursorPos(&mouse)) m_placement.MoveZeroTo(*this, FromPOINT(mouse), m_dpi, m_monitors);
+        return TrackCursor(), true;
+    }
     case KeyCommand::ToggleHold:
-        m_watch.ToggleHold(Origin());
+        m_watch.ToggleHold(GetWindowRect());
         InvalidateAll(true);  // the readouts and the crosshair's colour
         return TrackCursor(), true;
-    case KeyCommand::TakeReference: return m_reference = m_watch.ColorNow(Origin()), InvalidateAll(true), true;
+    case KeyCommand::TakeReference: return m_reference = m_watch.ColorNow(GetWindowRect()), InvalidateAll(true), true;
     case KeyCommand::DropReference: return m_reference.reset(), InvalidateAll(true), true;
     case KeyCommand::Swallow: return true;
     case KeyCommand::None: break;
@@ -310,7 +316,7 @@ LRESULT CRulerWnd::OnContextMenu(HWND from, Point at) {
         const Rect window = GetWindowRect();
         return OpenContextMenu({window.left + Scaled(5, m_dpi), window.top + Scaled(5, m_dpi)}), 0;
     }
-    if (m_sliders.IsSlider(from)) return OpenContextMenu(at), 0;
+    if (m_parts.Sliders().IsSlider(from)) return OpenContextMenu(at), 0;
     return Default();
 }
 

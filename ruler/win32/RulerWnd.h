@@ -17,11 +17,10 @@
 #include "ruler/view/Palette.h"
 #include "ruler/view/RulerPainter.h"
 #include "ruler/win32/KeyboardRule.h"
+#include "ruler/win32/Moment.h"
 #include "ruler/win32/PlacementKeeper.h"
-#include "ruler/win32/RulerFonts.h"
-#include "ruler/win32/RulerSliders.h"
+#include "ruler/win32/RulerParts.h"
 #include "ruler/win32/ScreenWatch.h"
-#include "ruler/win32/ZoneCursors.h"
 
 // The ruler: a borderless, always-on-top modeless dialog that paints its own scale and
 // readouts. It reads its settings when constructed and stores each change as it is made; its
@@ -52,45 +51,41 @@ private:
     LRESULT OnSetCursor(int hitTest);
     void OnLButtonDown(LPARAM position);
     bool OnKeyDown(int key, bool repeat);
-    void OnMouseWheel(int delta, Point at);
+    void OnMouseWheel(WPARAM wParam, Point at);
     void OnLButtonDblClk(LPARAM position);
     LRESULT OnContextMenu(HWND from, Point at);
     void OnSystemChange();
     void OpenContextMenu(Point at);
 
-    // Fonts, cursors, close-button faces and sliders for the window's resolution.
-    void MakeDpiResources();
-    // The widest readouts of the unit in the font, and the layout that follows from them.
-    void MeasureReadouts();
+    // The parts for the window's resolution, measured and laid out.
+    void MakeParts();
     void Relayout();
     void TrackCursor();
     void SetMagnifierFactor(int factor);
-    // Stores the values that changed and follows them: the slider's visibility, the readouts.
+    // Stores the values that changed and follows them: the readouts, the layout.
     void ApplySettings(const RulerSettings& settings);
+    void Change(const std::function<void(RulerSettings&)>& change);
     UnitOfMeasure Unit() const;
     RulerZone ZoneUnderCursor() const;
     // The window's top-left corner in screen pixels: the scale's zero.
-    Point Origin() const;
+    Point Origin() const { return {GetWindowRect().left, GetWindowRect().top}; }
     RulerView View() const;
     ReadoutTexts Readouts() const;
+    std::string MeasureText() const;
     std::string AccessibleText() const;
 
     RulerSettingsStore& m_store;
     RulerSettings m_settings;
     CPlacementKeeper m_placement;
     CKeyboardRule m_keyboard;
-    CBitmapButton m_closeButton;
+    CRulerParts m_parts;
     CScreenWatch m_watch;
     WheelSteps m_wheel;
     std::optional<Color> m_reference;  // Ctrl+R's colour, for the contrast; kept while the program runs
+    CMoment m_toleranceShown;          // the edges' tolerance in the span's box after Ctrl+wheel
     Palette m_palette = kRulerColors;
     CWindowAccessibility m_accessibility;
-    int m_dpi = 96;  // the window's resolution, kept up to date by WM_DPICHANGED
-    CRulerFonts m_fonts;
-    ReadoutWidths m_readoutWidths;
-    PaneLayout m_layout;                  // made anew when the size, the resolution or the unit changes
+    int m_dpi = 96;                       // the window's resolution, kept up to date by WM_DPICHANGED
     std::vector<MonitorArea> m_monitors;  // re-read when the display or its settings change
-    CRulerSliders m_sliders;
-    CZoneCursors m_cursors;
     bool m_menuOpen = false;
 };

@@ -3,12 +3,15 @@
 
 #include "platform/gdi/DC.h"
 
-void CScreenWatch::Arrange(const Rect& pane, int factor, const std::vector<MonitorArea>& monitors, int dpi) {
-    m_pane = pane;
-    m_factor = factor;
+void CScreenWatch::Arrange(const PaneLayout& layout, const Rect& client, const RulerSettings& settings,
+                           const std::vector<MonitorArea>& monitors, int dpi) {
+    m_pane = layout.magnifier;
+    m_factor = settings.magnifierFactor;
     m_monitors = monitors;
     m_dpi = dpi;
     PlacePicture();
+    const bool turned = client.Height() > client.Width(), both = layout.twoSpans && !layout.position.box.IsEmpty();
+    m_spans.Configure(settings.spans, both || !turned, both || turned, settings.edgeTolerance);
 }
 
 void CScreenWatch::PlacePicture() {
@@ -18,40 +21,47 @@ void CScreenWatch::PlacePicture() {
                      : MagnifierGeometryFor(m_pane, m_factor, cursor, MonitorAt(cursor, m_monitors), m_dpi);
 }
 
-bool CScreenWatch::Tick(Point origin, bool colorShown) {
+CScreenWatch::Changes CScreenWatch::Tick(const Rect& window, bool colorShown) {
     POINT position{};
     const bool moved =
         m_tracker.OnCursor(::GetCursorPos(&position) ? std::optional<Point>(FromPOINT(position)) : std::nullopt);
     PlacePicture();
-    bool repaint = m_magnifier.Tick(m_geometry, CScreenDC());
+    const CScreenDC screen;
+    Changes changes{m_magnifier.Tick(m_geometry, screen), false};
     const Point cursor = m_tracker.LastCursor();
     if (m_magnifier.IsHeld()) {
-        repaint |= m_magnifier.Pick(m_geometry, {cursor.x - origin.x, cursor.y - origin.y});
-    } else if (const auto copied = m_magnifier.ColorAt(cursor)) {
+        changes.picture |= m_magnifier.Pick(m_geometry, {cursor.x - window.left, cursor.y - window.top});
+        return changes;  // the spans are held with the rest
+    }
+    const Color before = m_tracker.LastColor();
+    if (const auto copied = m_magnifier.ColorAt(cursor)) {
         m_tracker.OnColor(*copied);  // the magnifier's copy holds the pixel: no screen read
-    } else if (moved || colorShown) {
+    } else if (moved || colorShown || m_spans.IsOn()) {
         m_tracker.OnColor(ColorUnderCursor());
     }
-    return repaint;
+    // What may have changed a span: the cursor, the picture around it or the pixel under it.
+    const bool due = moved || changes.picture || m_tracker.LastColor() != before;
+    changes.spans = m_spans.Update(cursor, due, window, m_monitors, screen);
+    return changes;
 }
 
 ReadoutSubject CScreenWatch::Subject(Point origin) const {
-    return m_magnifier.Subject({m_tracker.LastCursor(), origin, m_tracker.LastColor()});
+    return m_magnifier.Subject({m_tracker.LastCursor(), origin, m_tracker.LastColor(), m_spans.X(), m_spans.Y()});
 }
 
-Color CScreenWatch::ColorNow(Point origin) {
-    if (m_magnifier.IsHeld()) return Subject(origin).color;
-    Tick(origin, false);
+Color CScreenWatch::ColorNow(const Rect& window) {
+    if (m_magnifier.IsHeld()) return Subject({window.left, window.top}).color;
+    Tick(window, false);
     return ColorUnderCursor();
 }
 
-void CScreenWatch::ToggleHold(Point origin) {
+void CScreenWatch::ToggleHold(const Rect& window) {
     if (m_magnifier.IsHeld()) {
         m_magnifier.Release();
         return;
     }
-    Tick(origin, false);
-    m_magnifier.Hold(Subject(origin));
+    Tick(window, false);
+    m_magnifier.Hold(Subject({window.left, window.top}));
 }
 
 Color CScreenWatch::ColorUnderCursor() const {

@@ -1,6 +1,7 @@
 """The ruler at 150 % display scaling (144 dpi): the 96-dpi ruler scaled, still measuring device pixels."""
 from test_menu_and_dialog import IN_LOGICAL, choose, marks
-from winebench import move_mouse, wait_for
+from test_spans import at, copies, show_picture
+from winebench import move_mouse, press_keys, wait_for
 
 
 def scaled(value: int) -> int:
@@ -21,3 +22,9 @@ def test_at_150_percent_everything_is_scaled_and_logical_pixels_count_what_appli
           "logical pixel ticks at 144 dpi")
     move_mouse(ruler[0] + 360, ruler[1] + 120)  # 360 device pixels right of the zero edge: in the font made for 144 dpi
     velmar.shows(tmp_path / "s.ppm", ruler, "240 lpx", dpi=144)
+    # Spans count logical pixels too: a box 150 device pixels wide reads 100.
+    show_picture(velmar, tmp_path)
+    velmar.focus()
+    velmar.pin_keyboard()
+    press_keys("e")
+    copies(velmar, at(90, 160), "100 lpx")

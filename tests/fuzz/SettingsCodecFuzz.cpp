@@ -20,7 +20,8 @@ std::optional<StoredValue> Next(const std::uint8_t*& input, const std::uint8_t* 
 bool Usable(const RulerSettings& s) {
     return s.zoom >= 1 && s.magnifierFactor >= kMinMagnifierFactor && s.magnifierFactor <= kMaxMagnifierFactor &&
            s.unit >= UnitPixel && s.unit <= UnitLogical && s.opacity >= kMostTransparent && s.opacity <= kOpaque &&
-           s.colorFormat >= ColorFormat::Hex && s.colorFormat <= ColorFormat::Decimal;
+           s.colorFormat >= ColorFormat::Hex && s.colorFormat <= ColorFormat::Decimal && s.edgeTolerance >= 0 &&
+           s.edgeTolerance <= kMaxEdgeTolerance;
 }
 
 }  // namespace

@@ -17,11 +17,12 @@ namespace {
 
 constexpr RulerUnit kUnits[] = {UnitPixel, UnitLogical, UnitCentimetre, UnitInch};
 
-// The parts in the order of their importance: distance, close button, position, colour (with
+// The parts in the order of their importance: distance, span, close button, position, colour (with
 // the contrast's line where it has room), magnifier (with its frame) and its slider, transparency.
-std::array<Rect, 7> Parts(const PaneLayout& l) {
+std::array<Rect, 8> Parts(const PaneLayout& l) {
     const Rect frame = l.magnifier.IsEmpty() ? Rect{} : l.magnifier.Inflated(0, 0);
     return {l.distance.box,
+            l.span.box,
             l.closeButton,
             l.position.box,
             l.colorWithContrast.box.IsEmpty() ? l.color.box : l.colorWithContrast.box,
@@ -33,7 +34,7 @@ std::array<Rect, 7> Parts(const PaneLayout& l) {
 bool Shown(const Rect& part) { return !part.IsEmpty(); }
 
 // At every resolution, in every unit, over sizes from the smallest to 1000x600, wide and turned,
-// with and without the transparency slider and with the real font's widths: every part shown
+// with and without the transparency slider and the span, with the real font's widths: every part shown
 // stands whole inside the ticks (a narrow turned ruler's distance may cover its side ticks) and
 // keeps 3 scaled pixels from the others; the position, colour and magnifier come only with the
 // parts before them, and neither the close button nor the transparency slider ever takes the
@@ -49,8 +50,9 @@ TEST(Layout, EveryPartWholeInsideTheTicksApartAndInItsOrder) {
                 for (int b = 40; b <= 600; b += 17)
                     for (const Rect client :
                          {Rect{0, 0, Scaled(a, dpi), Scaled(b, dpi)}, Rect{0, 0, Scaled(b, dpi), Scaled(a, dpi)}}) {
+                        const bool spans = (a + b) % 2;
                         const auto layout = [&](Point button, bool alpha) {
-                            return LayoutPanes(client, dpi, widths, {button, alpha});
+                            return LayoutPanes(client, dpi, widths, {button, alpha, spans});
                         };
                         const PaneLayout l = layout(close, true), bare = layout({}, false);
                         const auto parts = Parts(l), bareParts = Parts(bare);
@@ -58,16 +60,16 @@ TEST(Layout, EveryPartWholeInsideTheTicksApartAndInItsOrder) {
                         const Rect inside = client.Inflated(-TickDepth(dpi), -TickDepth(dpi));
                         for (std::size_t i = 0; i < parts.size(); ++i) {
                             if (!Shown(parts[i])) continue;
-                            const bool fitted = i == 0 && l.distanceFitted;
+                            const bool fitted = (i == 0 && l.distanceFitted) || (i == 1 && l.spanFitted);
                             EXPECT_TRUE(fitted ? client.Contains(parts[i]) && parts[i].top >= inside.top
                                                : inside.Contains(parts[i]))
                                 << what << i;
                             for (std::size_t j = i + 1; j < parts.size(); ++j)
                                 EXPECT_FALSE(parts[i].Inflated(gap, gap).Intersects(parts[j])) << what << i << ',' << j;
                         }
-                        EXPECT_TRUE((!Shown(parts[3]) || Shown(parts[2])) && (!Shown(parts[4]) || Shown(parts[3])))
+                        EXPECT_TRUE((!Shown(parts[4]) || Shown(parts[3])) && (!Shown(parts[5]) || Shown(parts[4])))
                             << what;
-                        for (std::size_t i = 0; i < 6; ++i)
+                        for (std::size_t i = 0; i < 7; ++i)
                             EXPECT_TRUE(Shown(parts[i]) || !Shown(bareParts[i])) << what << i;
                         if (Shown(l.magnifier))
                             EXPECT_TRUE(l.magnifier.Width() >= smallest && l.magnifier.Height() >= smallest &&
@@ -91,7 +93,7 @@ TEST(Layout, RoomForTheMagnifier) {
             const ReadoutWidths widths = MeasureReadouts(WineFont(dpi), {unit, dpi});
             const auto layout = [&](int width, int height) {
                 return LayoutPanes({0, 0, Scaled(width, dpi), Scaled(height, dpi)}, dpi, widths,
-                                   {{Scaled(12, dpi), Scaled(13, dpi)}, true});
+                                   {{Scaled(12, dpi), Scaled(13, dpi)}, true, true});
             };
             const PaneLayout small = layout(300, 130), turned = layout(160, 400), large = layout(640, 260);
             EXPECT_FALSE(layout(489, 40).distance.box.IsEmpty())
@@ -122,9 +124,16 @@ TEST(Layout, EveryTextStandsWholeInItsPlace) {
                 RulerView view;
                 view.client = {0, 0, Scaled(size.x, dpi), Scaled(size.y, dpi)};
                 view.measure = {unit, dpi, 100};
-                view.layout = LayoutPanes(view.client, dpi, widths, {{Scaled(12, dpi), Scaled(13, dpi)}, true});
+                view.layout = LayoutPanes(view.client, dpi, widths, {{Scaled(12, dpi), Scaled(13, dpi)}, true, true});
                 view.reference = 0;
-                view.texts = ReadoutTextsFor({{-99999, -99999}, {0, 0}, 0xFFFFFF}, view.measure, size.y > size.x, 0);
+                const bool turned = size.y > size.x, both = view.layout.twoSpans && Shown(view.layout.position.box);
+                const PixelRun longest{0, 99999};  // spans as the ruler measures them: along its axis, or both ways
+                view.subject = {{-99999, -99999},
+                                {0, 0},
+                                0xFFFFFF,
+                                both || !turned ? longest : PixelRun{},
+                                both || turned ? longest : PixelRun{}};
+                view.texts = ReadoutTextsFor(view.subject, view.measure, turned, 0);
                 if (!view.layout.magnifier.IsEmpty())
                     view.magnifier =
                         MagnifierGeometryFor(view.layout.magnifier, 20, {500, 300}, {0, 0, 1024, 768}, dpi);
@@ -159,7 +168,7 @@ TEST(Layout, EveryTextStandsWholeInItsPlace) {
             }
         }
     }
-    EXPECT_GE(numbered, 70) << "rulers with numbers, of 84";
+    EXPECT_GE(numbered, 60) << "rulers with numbers, of 84";
 }
 
 }  // namespace

@@ -12,8 +12,13 @@
 //   velmar_probe place <title> <x> <y> <w> <h>    moves and sizes the unowned window
 //   velmar_probe close <title>       posts WM_CLOSE to it, as the taskbar's "Close window" does
 //   velmar_probe minimize <title>    minimizes it, as "Show the desktop" does
-//   velmar_probe colorwindow <x> <y> <w> <h> <RRGGBB>    a topmost window of one colour
-//                                    until the process is ended
+//   velmar_probe colorwindow <x> <y> <w> <h> <RRGGBB> [<RRGGBB> <ms>]    a topmost window of one
+//                                    colour, or of two taking turns, until the process is ended
+//   velmar_probe picture <x> <y>     a topmost white 400x200 window with things to measure, at
+//                                    these offsets: #3366CC boxes of 120x32 at 20,20 and of 60x32 at
+//                                    148,20 (an 8-pixel gap between them); a grey gradient 200
+//                                    wide at 20,80 that ends at a black box 40 wide; a #CC6633 box
+//                                    of 150x20 at 20,150
 //   velmar_probe accvalue <title>    name and value of the unowned window's client area as
 //                                    assistive technology reads them (null when a call failed)
 //   velmar_probe winevents <title> <ms>   listens that long for the window's value changes
@@ -29,15 +34,21 @@
 #include <cstring>
 #include <cwchar>
 #include <string>
+#include <utility>
+#include <type_traits>
 
 namespace {
 
-// A JSON string literal of printable ASCII; anything else (no text of the ruler's) becomes '?'.
+// A JSON string literal: printable ASCII as it is, other UTF-16 units escaped, other bytes '?'.
 template <class Char>
 std::string Quoted(const Char* text) {
     std::string result = "\"";
-    for (; *text; ++text)
-        result += *text >= 0x20 && *text < 0x7F && *text != '"' && *text != '\\' ? static_cast<char>(*text) : '?';
+    for (; *text; ++text) {
+        const auto c = static_cast<std::make_unsigned_t<Char>>(*text);
+        char escaped[8] = "?";
+        if (sizeof(Char) > 1 && (c < 0x20 || c >= 0x7F)) std::snprintf(escaped, sizeof escaped, "\\u%04x", unsigned{c});
+        result += c >= 0x20 && c < 0x7F && c != '"' && c != '\\' ? std::string(1, static_cast<char>(c)) : escaped;
+    }
     return result + "\"";
 }
 
@@ -133,24 +144,58 @@ std::string ClipboardText(UINT format) {
     return quoted;
 }
 
-// A topmost window of one colour that never takes the keyboard, until the process ends.
-int ShowColorWindow(wchar_t** args) {
-    const unsigned long rrggbb = std::wcstoul(args[4], nullptr, 16);
-    const WNDCLASSW windowClass{0,
-                                DefWindowProcW,
-                                0,
-                                0,
-                                GetModuleHandleW(nullptr),
-                                nullptr,
-                                nullptr,
-                                CreateSolidBrush(RGB((rrggbb >> 16) & 0xFF, (rrggbb >> 8) & 0xFF, rrggbb & 0xFF)),
-                                nullptr,
-                                L"Colour"};
+// Paints the picture of things to measure (see the top of this file).
+LRESULT CALLBACK PaintPicture(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message != WM_PAINT) return DefWindowProcW(hwnd, message, wParam, lParam);
+    PAINTSTRUCT paint{};
+    HDC dc = BeginPaint(hwnd, &paint);
+    const auto fill = [dc](int left, int top, int right, int bottom, COLORREF colour) {
+        const RECT r{left, top, right, bottom};
+        HBRUSH brush = CreateSolidBrush(colour);
+        FillRect(dc, &r, brush);
+        DeleteObject(brush);
+    };
+    fill(0, 0, 400, 200, RGB(255, 255, 255));
+    fill(20, 20, 140, 52, RGB(0x33, 0x66, 0xCC));
+    fill(148, 20, 208, 52, RGB(0x33, 0x66, 0xCC));
+    for (int x = 0; x < 200; ++x) fill(20 + x, 80, 21 + x, 120, RGB(200 - x / 2, 200 - x / 2, 200 - x / 2));
+    fill(220, 80, 260, 120, RGB(0, 0, 0));
+    fill(20, 150, 170, 170, RGB(0xCC, 0x66, 0x33));
+    EndPaint(hwnd, &paint);
+    return 0;
+}
+
+// A topmost window that never takes the keyboard, painted by `paint`, until the process ends; a
+// timer ticks every `periodMs` milliseconds when that is above 0.
+int ShowWindowOf(WNDPROC paint, const wchar_t* name, HBRUSH background, int x, int y, int width, int height,
+                 int periodMs = 0) {
+    const WNDCLASSW windowClass{0, paint, 0, 0, GetModuleHandleW(nullptr), nullptr, nullptr, background, nullptr, name};
     RegisterClassW(&windowClass);
-    CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, L"Colour", L"", WS_POPUP | WS_VISIBLE,
-                    _wtoi(args[0]), _wtoi(args[1]), _wtoi(args[2]), _wtoi(args[3]), nullptr, nullptr, nullptr, nullptr);
+    HWND hwnd = CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, name, name, WS_POPUP | WS_VISIBLE,
+                                x, y, width, height, nullptr, nullptr, nullptr, nullptr);
+    if (periodMs > 0) SetTimer(hwnd, 1, periodMs, nullptr);
     for (MSG msg; GetMessageW(&msg, nullptr, 0, 0) > 0;) DispatchMessageW(&msg);
     return 0;
+}
+
+HBRUSH g_colours[2] = {};
+
+// On each tick the other of the two colours, for a screen that changes (bench/cpu_under_wine.sh).
+LRESULT CALLBACK AlternateColours(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message != WM_TIMER) return DefWindowProcW(hwnd, message, wParam, lParam);
+    std::swap(g_colours[0], g_colours[1]);
+    SetClassLongPtrW(hwnd, GCLP_HBRBACKGROUND, reinterpret_cast<LONG_PTR>(g_colours[0]));
+    return InvalidateRect(hwnd, nullptr, TRUE), 0;
+}
+
+// A topmost window of one colour, or of two taking turns, that never takes the keyboard.
+int ShowColorWindow(wchar_t** args, int count) {
+    for (int i = 0; i < (count > 5 ? 2 : 1); ++i) {
+        const unsigned long rrggbb = std::wcstoul(args[4 + i], nullptr, 16);
+        g_colours[i] = CreateSolidBrush(RGB((rrggbb >> 16) & 0xFF, (rrggbb >> 8) & 0xFF, rrggbb & 0xFF));
+    }
+    return ShowWindowOf(AlternateColours, L"Colour", g_colours[0], _wtoi(args[0]), _wtoi(args[1]), _wtoi(args[2]),
+                        _wtoi(args[3]), count > 6 ? _wtoi(args[6]) : 0);
 }
 
 // The top-level window with that title that has no owner: the ruler, not a message box of it.
@@ -231,6 +276,8 @@ int wmain(int argc, wchar_t** argv) {
     if (command == L"minimize" && argc == 3 && target) return ShowWindow(target, SW_MINIMIZE), std::printf("{}\n"), 0;
     if (command == L"accvalue" && argc == 3 && target) return PrintAccessibleValue(target);
     if (command == L"winevents" && argc == 4 && target) return PrintWinEvents(target, _wtoi(argv[3]));
-    if (command == L"colorwindow" && argc == 7) return ShowColorWindow(argv + 2);
+    if (command == L"colorwindow" && (argc == 7 || argc == 9)) return ShowColorWindow(argv + 2, argc - 2);
+    if (command == L"picture" && argc == 4)
+        return ShowWindowOf(PaintPicture, L"Picture", nullptr, _wtoi(argv[2]), _wtoi(argv[3]), 400, 200);
     return argc > 2 && !target ? 2 : 1;
 }

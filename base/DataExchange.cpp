@@ -43,7 +43,7 @@ void DDX_Text(CDataExchange& dx, int id, int& value) {
         if (const auto number = ParseWholeNumber(items.ItemText(id))) {
             value = *number;
         } else {
-            items.ReportInvalidWholeNumber(id, kInvalidWholeNumberMessage);
+            items.ReportInvalidWholeNumber(id);
             dx.Fail();
         }
         return;

@@ -21,13 +21,9 @@ public:
     virtual void SetRadioChecked(int id, bool checked) = 0;
     // Ids of the radio group that begins at `firstId`, in the dialog's order.
     virtual std::vector<int> RadioGroup(int firstId) const = 0;
-    // Shows `message` for an item whose text is no valid whole number and puts the focus
-    // on that item.
-    virtual void ReportInvalidWholeNumber(int id, std::string_view message) = 0;
+    // Tells the user that the item's text is no valid whole number and puts the focus on it.
+    virtual void ReportInvalidWholeNumber(int id) = 0;
 };
-
-// Told to the user when an item does not hold a whole number.
-constexpr std::string_view kInvalidWholeNumberMessage = "Bitte geben Sie eine ganze Zahl ein.";
 
 // One run of a dialog's exchange, in one direction.
 class CDataExchange {

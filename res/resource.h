@@ -54,3 +54,16 @@
 #define ID_COPY_HSL 40021
 #define ID_COPY_DECIMAL 40022
 #define ID_EDGES 40023
+
+// The string table: the program's name and every word the code puts together itself.
+#define IDS_APP_NAME 1
+#define IDS_WHOLE_NUMBER 2
+#define IDS_WORD_DISTANCE 3
+#define IDS_WORD_POSITION 4
+#define IDS_WORD_COLOR 5
+#define IDS_WORD_CONTRAST 6
+#define IDS_WORD_SPAN 7
+#define IDS_WORD_PIXELS 8
+#define IDS_WORD_LOGICAL_PIXELS 9
+#define IDS_WORD_MILLIMETRES 10
+#define IDS_WORD_INCHES 11

@@ -1,6 +1,7 @@
 // The ruler's settings store in the registry.
 #include "app/win32/RegistrySettings.h"
 
+#include "app/language/LanguageChoice.h"
 #include "app/settings/SettingsCodec.h"
 #include "app/win32/SettingsStore.h"
 
@@ -31,3 +32,5 @@ void CRegistrySettings::SavePlacement(const StoredPlacement& placement) noexcept
         WriteSetting(kSection, kPlacementName, EncodePlacement(placement));
     } catch (...) {}
 }
+
+std::optional<StoredValue> CRegistrySettings::LoadLanguage() const { return ReadSetting(kSection, kLanguageName); }

@@ -12,3 +12,11 @@ std::wstring Widened(std::string_view utf8) {
     wide.resize(static_cast<std::size_t>(std::max(0, length)));
     return wide;
 }
+
+std::string Narrowed(std::wstring_view utf16) {
+    const int size = static_cast<int>(utf16.size());
+    const int length = ::WideCharToMultiByte(CP_UTF8, 0, utf16.data(), size, nullptr, 0, nullptr, nullptr);
+    std::string utf8(static_cast<std::size_t>(std::max(0, length)), '\0');
+    ::WideCharToMultiByte(CP_UTF8, 0, utf16.data(), size, utf8.data(), length, nullptr, nullptr);
+    return utf8;
+}

@@ -4,6 +4,7 @@
 #include <exception>
 #include <utility>
 
+#include "platform/system/Resources.h"
 #include "platform/window/Controls.h"
 #include "base/DialogPlacement.h"
 #include "platform/window/WinApp.h"
@@ -16,17 +17,21 @@ CDialog::~CDialog() {
 // (by a message sent in during its initialisation) never deletes the object under it: the
 // object is then left to its creator, as when no window could be made at all.
 bool CDialog::Create() {
+    const auto* dialogTemplate = static_cast<LPCDLGTEMPLATEW>(ResourceData(RT_DIALOG, m_templateId));
+    if (!dialogTemplate) return false;
     ++m_frames;
-    ::CreateDialogParamW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(m_templateId), m_parent, DialogProc,
-                         reinterpret_cast<LPARAM>(this));
+    ::CreateDialogIndirectParamW(::GetModuleHandleW(nullptr), dialogTemplate, m_parent, DialogProc,
+                                 reinterpret_cast<LPARAM>(this));
     --m_frames;
     const bool destroyed = std::exchange(m_destroyed, false);
     return m_hWnd != nullptr && !destroyed;
 }
 
 INT_PTR CDialog::DoModal() {
-    return ::DialogBoxParamW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(m_templateId), m_parent, DialogProc,
-                             reinterpret_cast<LPARAM>(this));
+    const auto* dialogTemplate = static_cast<LPCDLGTEMPLATEW>(ResourceData(RT_DIALOG, m_templateId));
+    if (!dialogTemplate) return -1;
+    return ::DialogBoxIndirectParamW(::GetModuleHandleW(nullptr), dialogTemplate, m_parent, DialogProc,
+                                     reinterpret_cast<LPARAM>(this));
 }
 
 void CDialog::DestroyWindow() {

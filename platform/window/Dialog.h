@@ -2,9 +2,9 @@
 #pragma once
 #include "platform/window/Wnd.h"
 
-// A dialog made from a template, modeless (Create) or modal (DoModal). Its window is
-// subclassed, so every message reaches WindowProc first and Default() hands it on to the
-// system's dialog processing, in the middle of a handler if need be.
+// A dialog made from a template of the program's, in the run's language, modeless (Create) or
+// modal (DoModal). Its window is subclassed, so every message reaches WindowProc first and
+// Default() hands it on to the system's dialog processing, in the middle of a handler if need be.
 //
 // A handler may destroy the window, directly or from a nested message loop (a menu, a modal
 // dialog, a message box). The object then stays alive until the outermost handler of this

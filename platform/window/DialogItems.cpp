@@ -3,6 +3,9 @@
 
 #include <string>
 
+#include "platform/system/Resources.h"
+#include "res/resource.h"
+
 std::string CDialogItems::ItemText(int id) const {
     HWND item = ::GetDlgItem(m_dialog, id);
     std::string text(static_cast<std::size_t>(::GetWindowTextLengthA(item)) + 1, '\0');
@@ -32,8 +35,9 @@ std::vector<int> CDialogItems::RadioGroup(int firstId) const {
     return ids;
 }
 
-void CDialogItems::ReportInvalidWholeNumber(int id, std::string_view message) {
-    ::MessageBoxA(m_dialog, std::string(message).c_str(), "Velmar", MB_OK | MB_ICONEXCLAMATION);
+void CDialogItems::ReportInvalidWholeNumber(int id) {
+    ::MessageBoxW(m_dialog, ResourceString(IDS_WHOLE_NUMBER).c_str(), ResourceString(IDS_APP_NAME).c_str(),
+                  MB_OK | MB_ICONEXCLAMATION);
     if (!::IsWindow(m_dialog)) return;  // closed while the message was shown
     HWND item = ::GetDlgItem(m_dialog, id);
     ::SetFocus(item);

@@ -13,7 +13,8 @@ public:
     bool IsRadioChecked(int id) const override;
     void SetRadioChecked(int id, bool checked) override;
     std::vector<int> RadioGroup(int firstId) const override;
-    void ReportInvalidWholeNumber(int id, std::string_view message) override;
+    // The program's message in its own box, under the program's name.
+    void ReportInvalidWholeNumber(int id) override;
 
 private:
     HWND m_dialog;

@@ -1,11 +1,13 @@
 // A menu loaded from the program's resources.
 #pragma once
+#include "platform/system/Resources.h"
 #include "platform/system/Win32.h"
 
-// A menu loaded from the program's resources, destroyed at the end of its life.
+// A menu loaded from the program's resources in the run's language, destroyed at the end of its
+// life.
 class CMenu {
 public:
-    explicit CMenu(int resourceId) : m_menu(::LoadMenuW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(resourceId))) {}
+    explicit CMenu(int resourceId) : m_menu(Load(ResourceData(RT_MENU, resourceId))) {}
     ~CMenu() {
         if (m_menu) ::DestroyMenu(m_menu);
     }
@@ -16,5 +18,9 @@ public:
     HMENU GetSubMenu(int position) const { return m_menu ? ::GetSubMenu(m_menu, position) : nullptr; }
 
 private:
+    static HMENU Load(const void* menuTemplate) {
+        return menuTemplate ? ::LoadMenuIndirectW(static_cast<const MENUTEMPLATEW*>(menuTemplate)) : nullptr;
+    }
+
     HMENU m_menu;
 };

@@ -1,22 +1,19 @@
 // The readouts in words, for assistive technology.
 #include "ruler/readouts/AccessibleText.h"
 
-#include <cstdio>
 #include <string_view>
 
 #include "ruler/colour/ColorFormats.h"
 
 namespace {
 
-// The unit of the drawn numbers in words; the centimetre unit's readouts count millimetres.
-std::string_view UnitWords(RulerUnit unit) {
+const std::string& UnitWords(const AccessibleWords& words, RulerUnit unit) {
     switch (unit) {
-    case UnitPixel: return "Pixel";
-    case UnitLogical: return "logische Pixel";
-    case UnitCentimetre: return "mm";
-    case UnitInch: return "Zoll";
+    case UnitLogical: return words.logicalPixels;
+    case UnitCentimetre: return words.millimetres;
+    case UnitInch: return words.inches;
+    default: return words.pixels;
     }
-    return {};
 }
 
 void Append(std::string& value, std::string_view part) {
@@ -26,27 +23,27 @@ void Append(std::string& value, std::string_view part) {
 
 }  // namespace
 
-std::string AccessibleValue(const RulerView& view, const TextMeasure& measure) {
+std::string AccessibleValue(const RulerView& view, const TextMeasure& measure, const AccessibleWords& words) {
     const ReadoutTexts& texts = view.texts;
     const PaneLayout& layout = view.layout;
-    const std::string words(UnitWords(view.measure.unit));
+    const std::string& unit = UnitWords(words, view.measure.unit);
     const std::string distance = WithUnit(texts.distance, UnitSuffix(view.measure.unit));
     std::string value;
     if (!DistanceBox(layout, measure.TextWidth(distance)).box.IsEmpty())
-        Append(value, "Abstand " + texts.distance + " " + words);
+        Append(value, words.distance + " " + texts.distance + " " + unit);
     if (!layout.position.box.IsEmpty() && texts.position.size() >= 2) {
-        std::string position = "Position " + texts.position[0] + ", " + texts.position[1] + " " + words;
-        if (texts.position.size() > 2) position += " (" + texts.position[2] + " Pixel)";
+        std::string position = words.position + " " + texts.position[0] + ", " + texts.position[1] + " " + unit;
+        if (texts.position.size() > 2) position += " (" + texts.position[2] + " " + words.pixels + ")";
         Append(value, position);
     }
     const Color color = view.subject.color;
     if (!layout.color.box.IsEmpty())
-        Append(value,
-               "Farbe " + ColorText(color, ColorFormat::Hex) + " (" + ColorText(color, ColorFormat::Decimal) + ")");
+        Append(value, words.color + " " + ColorText(color, ColorFormat::Hex) + " (" +
+                          ColorText(color, ColorFormat::Decimal) + ")");
     if (view.reference && !layout.colorWithContrast.box.IsEmpty() && !texts.contrast.empty())
-        Append(value, "Kontrast " + texts.contrast);
+        Append(value, words.contrast + " " + texts.contrast);
     const std::string span = WithUnit(texts.span, UnitSuffix(view.measure.unit));
     if (!texts.span.empty() && !SpanBox(layout, measure.TextWidth(span)).box.IsEmpty())
-        Append(value, "Spanne " + texts.span + " " + words);
+        Append(value, words.span + " " + texts.span + " " + unit);
     return value;
 }

@@ -10,11 +10,11 @@
 #include "ruler/input/KeyCommands.h"
 #include "ruler/placement/Rotation.h"
 #include "ruler/placement/WindowPlacement.h"
-#include "ruler/readouts/AccessibleText.h"
 #include "ruler/readouts/ReadoutText.h"
 #include "ruler/win32/BufferedDC.h"
 #include "ruler/win32/ContextMenu.h"
 #include "ruler/win32/GdiCanvas.h"
+#include "ruler/win32/RulerWords.h"
 
 namespace {
 
@@ -25,7 +25,8 @@ constexpr UINT kTrackPeriodMs = 1;
 
 CRulerWnd::CRulerWnd(RulerSettingsStore& store)
     : CDialog(IDD_RULER, nullptr), m_store(store), m_settings(store.Load()), m_placement(store),
-      m_accessibility(L"Velmar", [this] { return AccessibleText(); }), m_monitors(Monitors()) {}
+      m_words(LoadAccessibleWords()), m_accessibility(ProgramName(), [this] { return AccessibleText(); }),
+      m_monitors(Monitors()) {}
 
 // Every change was stored when it was made: nothing is left to write.
 CRulerWnd::~CRulerWnd() = default;
@@ -48,7 +49,7 @@ BOOL CRulerWnd::OnInitDialog() {
     m_dpi = WindowDpi(m_hWnd);
     m_parts.Attach(m_hWnd);
     ::SetWindowPos(m_hWnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE);
-    ::SetWindowTextW(m_hWnd, L"Velmar");
+    ::SetWindowTextW(m_hWnd, ProgramName().c_str());
     MakeParts();
     if (m_placement.Restore(*this, m_dpi, m_monitors)) KeepPlace();
     OnSystemChange();
@@ -211,7 +212,7 @@ void CRulerWnd::TrackCursor() {
     m_accessibility.Tick();
 }
 
-std::string CRulerWnd::AccessibleText() const { return AccessibleValue(View(), m_parts.Fonts()); }
+std::string CRulerWnd::AccessibleText() const { return AccessibleValue(View(), m_parts.Fonts(), m_words); }
 
 // The monitors, the work areas or the system's colours changed.
 void CRulerWnd::OnSystemChange() {

@@ -13,6 +13,7 @@
 #include "ruler/input/HitTest.h"
 #include "ruler/input/WheelSteps.h"
 #include "ruler/layout/PaneLayout.h"
+#include "ruler/readouts/AccessibleText.h"
 #include "ruler/settings/RulerSettings.h"
 #include "ruler/view/Palette.h"
 #include "ruler/view/RulerPainter.h"
@@ -84,6 +85,7 @@ private:
     std::optional<Color> m_reference;  // Ctrl+R's colour, for the contrast; kept while the program runs
     CMoment m_toleranceShown;          // the edges' tolerance in the span's box after Ctrl+wheel
     Palette m_palette = kRulerColors;
+    const AccessibleWords m_words;
     CWindowAccessibility m_accessibility;
     int m_dpi = 96;                       // the window's resolution, kept up to date by WM_DPICHANGED
     std::vector<MonitorArea> m_monitors;  // re-read when the display or its settings change

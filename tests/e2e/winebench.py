@@ -16,6 +16,7 @@ SETTINGS_KEY = r"HKCU\Software\zp-r\Velmar\Option"
 UI_TIMEOUT = 15.0  # the ruler's answer to one input; Wine on a busy machine can lag seconds
 BACKGROUND, TICK, BLACK, CROSSHAIR = (0, 255, 255), (64, 64, 64), (0, 0, 0), (0, 0, 255)
 IDCANCEL, ALPHA_SLIDER, PERCENT_EDIT = 2, 35, 1012
+GERMAN, ENGLISH = "de_DE.UTF-8", "en_US.UTF-8"  # display languages, as LANG gives them to Wine
 
 
 def wait_for(read, accept=bool, what: str = "", timeout: float = UI_TIMEOUT):
@@ -29,7 +30,8 @@ def wait_for(read, accept=bool, what: str = "", timeout: float = UI_TIMEOUT):
 
 def run(args: list, env: dict = None, quiet: bool = False, timeout: float = 300.0) -> subprocess.CompletedProcess:
     # Runs a command to its end; quiet gives it no pipes, which Wine's background programs would hold open.
-    pipes = dict(stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL) if quiet else dict(capture_output=True, text=True)
+    # Wine's own programs answer in the OEM code page of the display language (German: 850).
+    pipes = dict(stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL) if quiet else dict(capture_output=True, text=True, errors="replace")
     return subprocess.run([str(a) for a in args], env=env, stdin=subprocess.DEVNULL, timeout=timeout, **pipes)
 
 
@@ -54,7 +56,10 @@ class WinePrefix:
     # One Wine prefix and the wineserver that runs in it.
     def __init__(self, path: Path):
         self.path, self.spawned = Path(path), []
-        self.env = dict(os.environ, WINEPREFIX=str(self.path), WINEDEBUG="-all", WINEDLLOVERRIDES="mscoree,mshtml=")
+        # Wine takes the display language from LANG; the tests run in German unless one says otherwise.
+        inherited = {name: value for name, value in os.environ.items() if not name.startswith("LC_")}
+        self.env = dict(inherited, WINEPREFIX=str(self.path), WINEDEBUG="-all", WINEDLLOVERRIDES="mscoree,mshtml=",
+                        LANG=GERMAN)
 
     @classmethod
     def create(cls, path: Path) -> WinePrefix:
@@ -81,10 +86,10 @@ class WinePrefix:
     def wine(self, *args) -> subprocess.CompletedProcess:
         return run(["wine", *args], self.env, timeout=60)
 
-    def spawn(self, *args, log: Path, debug: str = "-all") -> subprocess.Popen:
+    def spawn(self, *args, log: Path, debug: str = "-all", lang: str = GERMAN) -> subprocess.Popen:
         # Starts a Wine program in the background, its output going to log; shutdown() ends it.
         with open(log, "wb") as output:
-            self.spawned.append(subprocess.Popen(["wine", *map(str, args)], env=dict(self.env, WINEDEBUG=debug),
+            self.spawned.append(subprocess.Popen(["wine", *map(str, args)], env=dict(self.env, WINEDEBUG=debug, LANG=lang),
                                                  stdin=subprocess.DEVNULL, stdout=output, stderr=subprocess.STDOUT))
         return self.spawned[-1]
 
@@ -126,11 +131,11 @@ class Velmar:
     def __init__(self, prefix: WinePrefix, exe: Path, probe: Path):
         self.prefix, self.exe, self.probe, self.process = prefix, exe, probe, None
 
-    def start(self) -> dict:
-        # Starts the ruler (again, once it has ended) and returns its window once it is shown.
-        # Wine's heap checking fills freed blocks, so a handler that goes on with a deleted
-        # object faults instead of passing by chance.
-        self.process = self.prefix.spawn(self.exe, log=self.prefix.path.with_suffix(".log"), debug="warn+heap")
+    def start(self, lang: str = GERMAN) -> dict:
+        # Starts the ruler (again, once it has ended) in the display language of lang and returns
+        # its window once it is shown. Wine's heap checking fills freed blocks, so a handler that
+        # goes on with a deleted object faults instead of passing by chance.
+        self.process = self.prefix.spawn(self.exe, log=self.prefix.path.with_suffix(".log"), debug="warn+heap", lang=lang)
         wait_for(lambda: self.process.poll() is not None or self.windows("Velmar"), what="the ruler's window", timeout=45)
         return self.window()
 

@@ -7,6 +7,7 @@
 //                                    work area and dpi
 //   velmar_probe text <dpi> <text>   the text as the ruler's 8-point font draws it at that
 //                                    resolution, one string of '#' (ink) and '.' per row
+//   velmar_probe menutext <text>     the text as menus draw it, in the same rows
 //   velmar_probe clipboard           the clipboard's Unicode and ANSI texts
 //   velmar_probe holdclipboard <ms>  keeps the clipboard open that long, as a busy program does
 //   velmar_probe place <title> <x> <y> <w> <h>    moves and sizes the unowned window
@@ -111,11 +112,10 @@ int PrintWindows(const wchar_t* title) {
     return 0;
 }
 
-// Drawn with the font the dialog manager makes for the ruler's template at `dpi`.
-int PrintText(int dpi, const wchar_t* text) {
+// `text` as `font` draws it, one string of '#' (ink) and '.' per row; the font is deleted.
+int PrintText(HFONT font, const wchar_t* text) {
     HDC screen = GetDC(nullptr), dc = CreateCompatibleDC(screen);
-    HGDIOBJ font = SelectObject(dc, CreateFontW(-MulDiv(8, dpi, 72), 0, 0, 0, FW_DONTCARE, FALSE, FALSE, FALSE,
-                                                DEFAULT_CHARSET, 0, 0, PROOF_QUALITY, FF_DONTCARE, L"MS Sans Serif"));
+    HGDIOBJ oldFont = SelectObject(dc, font);
     SIZE size{};
     GetTextExtentPoint32W(dc, text, static_cast<int>(std::wcslen(text)), &size);
     HGDIOBJ bitmap = SelectObject(dc, CreateCompatibleBitmap(screen, size.cx, size.cy));
@@ -129,10 +129,24 @@ int PrintText(int dpi, const wchar_t* text) {
     }
     std::printf("]}\n");
     DeleteObject(SelectObject(dc, bitmap));
-    DeleteObject(SelectObject(dc, font));
+    DeleteObject(SelectObject(dc, oldFont));
     DeleteDC(dc);
     ReleaseDC(nullptr, screen);
     return 0;
+}
+
+// The font the dialog manager makes for the ruler's template at `dpi`.
+HFONT RulerFont(int dpi) {
+    return CreateFontW(-MulDiv(8, dpi, 72), 0, 0, 0, FW_DONTCARE, FALSE, FALSE, FALSE, DEFAULT_CHARSET, 0, 0,
+                       PROOF_QUALITY, FF_DONTCARE, L"MS Sans Serif");
+}
+
+// The font menus are drawn in.
+HFONT MenuFont() {
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof metrics;
+    SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
+    return CreateFontIndirectW(&metrics.lfMenuFont);
 }
 
 template <class Char>
@@ -260,7 +274,8 @@ int wmain(int argc, wchar_t** argv) {
     const std::wstring command = argc > 1 ? argv[1] : L"";
     HWND target = argc > 2 ? FindOwnerless(argv[2]) : nullptr;
     if (command == L"windows" && argc == 3) return PrintWindows(argv[2]);
-    if (command == L"text" && argc == 4) return PrintText(_wtoi(argv[2]), argv[3]);
+    if (command == L"text" && argc == 4) return PrintText(RulerFont(_wtoi(argv[2])), argv[3]);
+    if (command == L"menutext" && argc == 3) return PrintText(MenuFont(), argv[2]);
     if (command == L"clipboard" && argc == 2 && OpenClipboard(nullptr)) {
         std::printf("{\"unicode\": %s, \"ansi\": %s}\n", ClipboardText<wchar_t>(CF_UNICODETEXT).c_str(),
                     ClipboardText<char>(CF_TEXT).c_str());

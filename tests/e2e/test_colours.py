@@ -1,14 +1,9 @@
 """Colours the way designers use them: the colour now, copied in the chosen format, and its contrast with a reference."""
 from test_menu_and_dialog import choose
-from winebench import Screenshot, move_mouse, press_keys, wait_for
+from test_spans import copies
+from winebench import move_mouse, press_keys, wait_for
 
 COPY_AS_HSL = ("Down",) * 7 + ("Right",) + ("Down",) * 3  # "Farbe kopieren als", then its fourth item
-
-
-def copied(velmar, text: str) -> None:
-    velmar.pin_keyboard()
-    press_keys("ctrl+c")
-    wait_for(lambda: velmar.ask("clipboard"), lambda seen: seen == {"unicode": text, "ansi": text}, f"{text} copied")
 
 
 def test_the_colour_now_its_format_and_its_contrast(velmar, tmp_path):
@@ -24,29 +19,9 @@ def test_the_colour_now_its_format_and_its_contrast(velmar, tmp_path):
         velmar.prefix.spawn(velmar.probe, "colorwindow", 700, 100, 50, 50, colour, log=tmp_path / f"{colour}.log")
         velmar.shows(path, ruler, text)
         velmar.focus()
-        move_mouse(720, 120)
-        copied(velmar, hsl)
+        copies(velmar, (720, 120), hsl, "ctrl+c")
     # Ctrl+R takes the grey as the reference; over white the third line reads the contrast, cut to 4.47.
-    velmar.pin_keyboard()
     press_keys("ctrl+r")
     velmar.prefix.spawn(velmar.probe, "colorwindow", 800, 100, 50, 50, "FFFFFF", log=tmp_path / "white.log")
     move_mouse(820, 120)
     velmar.shows(path, ruler, "255-255-255", "4.47:1")
-    velmar.focus()
-    move_mouse(820, 120)
-    press_keys("ctrl+shift+r")
-    rows = velmar.ask("text", 96, "4.47:1")["rows"]
-    wait_for(lambda: Screenshot(path).find(rows, ruler), lambda found: not found, "the contrast to go with the reference")
-    # Another program holding the clipboard: Ctrl+C leaves it as it was, and works after.
-    log = tmp_path / "held.log"
-    holder = velmar.prefix.spawn(velmar.probe, "holdclipboard", 3000, log=log)
-    wait_for(lambda: log.read_text(), lambda text: "held" in text, "the clipboard to be held")
-    velmar.pin_keyboard()
-    press_keys("ctrl+c")
-    holder.wait(timeout=30)
-    assert velmar.ask("clipboard")["unicode"] == "hsl(0, 0%, 47%)" and velmar.window()
-    velmar.end()
-    velmar.start()
-    velmar.focus()
-    move_mouse(820, 120)
-    copied(velmar, "hsl(0, 0%, 100%)")

@@ -1,7 +1,7 @@
 """The ruler at 150 % display scaling (144 dpi): the 96-dpi ruler scaled, still measuring device pixels."""
 from test_menu_and_dialog import IN_LOGICAL, choose, marks
 from test_spans import at, copies, show_picture
-from winebench import move_mouse, press_keys, wait_for
+from winebench import move_mouse, wait_for
 
 
 def scaled(value: int) -> int:
@@ -10,6 +10,7 @@ def scaled(value: int) -> int:
 
 def test_at_150_percent_everything_is_scaled_and_logical_pixels_count_what_applications_call_a_pixel(velmar, tmp_path):
     velmar.prefix.set_dpi(144)
+    velmar.store({"Kanten": ("REG_DWORD", 1)})
     window = velmar.start()
     assert window["dpi"] == 144 and 1.4 * 41 <= window["rect"][3] - window["rect"][1] <= 1.6 * 41, window["rect"]
     marks(velmar, tmp_path, {99: 0, 100: scaled(8) - 1, 101: 0}, "a pixel tick at device pixel 100, 12 long")
@@ -25,6 +26,4 @@ def test_at_150_percent_everything_is_scaled_and_logical_pixels_count_what_appli
     # Spans count logical pixels too: a box 150 device pixels wide reads 100.
     show_picture(velmar, tmp_path)
     velmar.focus()
-    velmar.pin_keyboard()
-    press_keys("e")
     copies(velmar, at(90, 160), "100 lpx")

@@ -1,8 +1,8 @@
 """The ruler in German and in English, as the display language or "Sprache" chooses: its menu, its zoom dialog and its accessible value."""
 import pytest
 
-from test_menu_and_dialog import IN_INCH, OTHER, TRANSPARENT, ZOOM, choose, dialog, open_menu, type_into_edit
-from winebench import ENGLISH, GERMAN, IDCANCEL, Screenshot, centre, child, click, move_mouse, press_keys, wait_for
+from test_menu_and_dialog import IN_INCH, OTHER, TRANSPARENT, ZOOM, choose, dialog, dismiss_message, open_menu, type_into_edit
+from winebench import ENGLISH, GERMAN, IDCANCEL, centre, child, click, move_mouse, press_keys, wait_for
 
 COPY_RGB, EDGES = ("Down",) * 7 + ("Right", "Down", "Down"), ("Down",) * 8  # "rgb()", the spans item
 WORDS = {
@@ -13,14 +13,6 @@ WORDS = {
                        "Measure edges"], "other": "other...", "dialog": ["OK", "Cancel", "Zoom mode", "Percent:"],
               "message": "Please enter a whole number.", "value": "Distance 64.8 millimeters"},
 }
-
-
-def shows_in_menu(velmar, path, menu: list, texts: list) -> None:
-    # Waits until each text stands, as menus draw it, in the menu's rectangle.
-    rows = {text: velmar.ask("menutext", text)["rows"] for text in texts}
-    found = wait_for(lambda: {text: Screenshot(path).find(rows[text], menu) for text in texts},
-                     lambda seen: all(seen.values()), f"{texts} in the menu")
-    assert all(len(places) == 1 for places in found.values()), found
 
 
 @pytest.mark.parametrize("lang, stored, language", [(GERMAN, None, GERMAN), (ENGLISH, None, ENGLISH),
@@ -34,17 +26,14 @@ def test_the_ruler_speaks_the_chosen_language_and_every_item_does_what_it_did(ve
     wait_for(lambda: velmar.ask("accvalue", "Velmar"), lambda seen: seen == {"name": "Velmar", "value": words["value"]},
              "the accessible value")
     menu = open_menu(velmar)
-    shows_in_menu(velmar, tmp_path / "s.ppm", menu, words["menu"])
+    velmar.shows(tmp_path / "s.ppm", menu, *words["menu"], menu=True)
     press_keys(*ZOOM)
-    shows_in_menu(velmar, tmp_path / "s.ppm", next(box for box in velmar.menus(2) if box != menu), [words["other"]])
+    velmar.shows(tmp_path / "s.ppm", next(box for box in velmar.menus(2) if box != menu), words["other"], menu=True)
     press_keys(*OTHER[len(ZOOM):], "Return")
     box = dialog(velmar, "100", ["100"])  # found by its caption, "Zoom"
     assert set(words["dialog"]) <= {control["text"] for control in box["children"]}
     type_into_edit(box, "1", "x")
-    message = wait_for(lambda: [c for b in velmar.windows("Velmar") if b["owned"] for c in b["children"]
-                                if c["text"] == words["message"]], bool, "the message")[0]
-    click(*centre(message["rect"]))
-    press_keys("Return")
+    dismiss_message(velmar, words["message"])
     dialog(velmar, "1", [])
     click(*centre(child(box, IDCANCEL)["rect"]))
     dialog(velmar, None, [])

@@ -31,9 +31,7 @@ def test_menu_opens_at_the_press_point_and_changes_unit_and_zoom(velmar, tmp_pat
     point = tuple(a + b for a, b in zip(velmar.start()["rect"], (300, 30)))
     marks(velmar, tmp_path, {56: 7, 75: 9}, "centimetres at zoom 100: 15 and 20 mm")
     assert velmar.open_menu(point)[:2] == list(point)
-    press_keys(*ZOOM)
-    left, top, right, bottom = next(box for box in velmar.menus(2) if box[:2] != list(point))
-    click((left + right) // 2, top + (bottom - top) * 7 // 10)  # "75%", the fourth of five equal items
+    press_keys(*ZOOM, "Down", "Down", "Down", "Return")  # "75%", the fourth of five
     marks(velmar, tmp_path, {56: 9, 75: 0}, "centimetres at zoom 75")
     assert velmar.saved() == settings(unit="MM", zoom=75)
     choose(velmar, *IN_INCH)
@@ -60,9 +58,19 @@ def type_into_edit(box: dict, *keys: str) -> None:
     press_keys("Home", "shift+End", *keys)
 
 
+def dismiss_message(velmar, text: str) -> None:
+    # Waits for the ruler's message box that says text and closes it with its button.
+    message = wait_for(lambda: [c for b in velmar.windows("Velmar") if b["owned"] for c in b["children"] if c["text"] == text],
+                       bool, f"the message {text}")[0]
+    click(*centre(message["rect"]))
+    press_keys("Return")
+
+
 def test_zoom_dialog_takes_typed_numbers_refuses_others_and_keeps_its_spin_in_range(velmar):
     velmar.store(MM)
-    window = velmar.start()
+    velmar.start()
+    window = velmar.place(100, 300, 400, 130)  # tall: its magnifier slider could take the keyboard from the ruler
+    velmar.focus()
     choose(velmar, *OTHER)
     box = dialog(velmar, "100", ["100"])
     assert max(abs(a - b) for a, b in zip(centre(box["rect"]), centre(window["rect"]))) <= 1, "not centred over the ruler"
@@ -71,10 +79,7 @@ def test_zoom_dialog_takes_typed_numbers_refuses_others_and_keeps_its_spin_in_ra
                                          ("13x", (), "13", []), ("9" * 10, (), "9" * 9, [])]:  # the last two refused
         type_into_edit(box, *typed, *spin)  # the spin steps up to 500 and down to 10
         if typed in ("13x", "9" * 10):
-            message = wait_for(lambda: [c for b in velmar.windows("Velmar") if b["owned"] for c in b["children"]
-                                        if c["text"] == "Bitte geben Sie eine ganze Zahl ein."], bool, "the message")[0]
-            click(*centre(message["rect"]))
-            press_keys("Return")
+            dismiss_message(velmar, "Bitte geben Sie eine ganze Zahl ein.")
         dialog(velmar, shown, selected)
     type_into_edit(box, "0", "Return")  # below 1: the first OK puts 1 there and keeps the dialog open
     dialog(velmar, "1", [])
@@ -87,6 +92,9 @@ def test_zoom_dialog_takes_typed_numbers_refuses_others_and_keeps_its_spin_in_ra
     click(*centre(child(box, IDCANCEL)["rect"]))
     dialog(velmar, None, [])
     assert velmar.saved() == settings(unit="MM", zoom=1)
+    move_mouse(*centre(window["rect"]))  # resting on the ruler, with no click: the keyboard is still the ruler's
+    press_keys("Right")
+    velmar.wait_for_rect([101, 300, 501, 430], "Right to move the ruler after the dialog")
 
 
 def test_transparent_shows_the_slider_which_makes_the_ruler_translucent_down_to_20(velmar, tmp_path):
@@ -95,7 +103,7 @@ def test_transparent_shows_the_slider_which_makes_the_ruler_translucent_down_to_
     window = wait_for(velmar.window, lambda w: child(w, ALPHA_SLIDER)["visible"], "the slider to show")
     slider = child(window, ALPHA_SLIDER)["rect"]
     assert velmar.saved() == settings("1") and not window["exstyle"] & LAYERED
-    for x in (245, 310):  # the distance stays in sight beside the slider
+    for x in (245, 310):  # the distance follows the mouse in sight beside the slider
         move_mouse(rect[0] + x, rect[3] + 100)
         found = velmar.shows(tmp_path / "s.ppm", rect, f"{x} px")[f"{x} px"]
         assert found[2] <= slider[0] or slider[2] <= found[0], f"the slider {slider} covers the distance {found}"
@@ -117,19 +125,12 @@ def test_transparent_shows_the_slider_which_makes_the_ruler_translucent_down_to_
     wait_for(velmar.window, lambda w: not w["exstyle"] & LAYERED, "full opacity: no layered window")
 
 
-def test_the_keyboard_stays_with_the_ruler_after_the_zoom_dialog_and_the_menu(velmar):
-    velmar.store(MM)
-    velmar.start()
-    rect = velmar.place(100, 300, 400, 130)["rect"]  # tall: its magnifier slider could take the keyboard
-    velmar.focus()
-    for button in (IDCANCEL, 1, None):  # the dialog cancelled, confirmed, and the menu dismissed
-        open_menu(velmar)
-        press_keys(*OTHER, "Return") if button else press_keys("Escape")
-        if button:
-            click(*centre(child(dialog(velmar, "100", ["100"]), button)["rect"]))
-        wait_for(lambda: velmar.windows("Zoom") + velmar.windows(""), lambda shown: not shown, "the dialog and the menu to close")
-        move_mouse(*centre(rect))  # resting on the ruler, with no click
-        press_keys("Right")
-        rect = velmar.wait_for_rect([rect[0] + 1, rect[1], rect[2] + 1, rect[3]], f"Right to move the ruler after {button}")["rect"]
-    press_keys("ctrl+c")
-    wait_for(lambda: velmar.ask("clipboard")["unicode"] or "", lambda text: text.startswith("#"), "a colour copied")
+def test_the_menu_opens_by_key_at_the_rulers_corner(velmar):
+    rect = velmar.start()["rect"]
+    for key, unit, downs in (("Menu", "INCH", 4), ("shift+F10", "PIX", 2)):  # "in Inch", then back to "in Pixel"
+        velmar.focus()
+        press_keys(key)
+        assert velmar.menus(1)[0][:2] == [rect[0] + 5, rect[1] + 5], "the menu by the ruler's top-left corner"
+        press_keys(*("Down",) * downs, "Return")
+        velmar.menus(0)
+        wait_for(velmar.saved, lambda saved: saved == settings(unit=unit), f"{unit} chosen by keys")

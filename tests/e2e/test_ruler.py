@@ -1,16 +1,14 @@
-"""The ruler's first start and picture, the settings it keeps in the registry, and that it runs alone."""
+"""The ruler's first start, the settings it keeps in the registry, and that it runs alone."""
 import re
 
 import pytest
 
-from winebench import (ALPHA_SLIDER, BACKGROUND, IDCANCEL, SETTINGS_KEY, TICK, Velmar, centre, child, click, move_mouse, run, settings,
-                       wait_for, wait_for_pixel)
+from winebench import ALPHA_SLIDER, IDCANCEL, SETTINGS_KEY, Velmar, centre, child, click, move_mouse, run, settings, wait_for
 
 KEPT, KEPT_MM = settings("1", "INCH", 150), settings("0", "MM", 120)
 
 
-def test_first_start_shows_a_centred_topmost_borderless_pixel_ruler(velmar, tmp_path):
-    assert velmar.prefix.reg_query(SETTINGS_KEY) is None
+def test_first_start_shows_a_centred_topmost_borderless_pixel_ruler(velmar):
     window = velmar.start()
     assert velmar.prefix.reg_query(SETTINGS_KEY) is not None, "the running ruler has not created its key"
     # WS_EX_TOPMOST and WS_POPUP without WS_CAPTION, WS_SYSMENU or WS_THICKFRAME
@@ -21,13 +19,6 @@ def test_first_start_shows_a_centred_topmost_borderless_pixel_ruler(velmar, tmp_
     button = child(window, IDCANCEL)["rect"]
     assert (right - button[2], button[1] - top) == (12, 12), "the close button is not inside the ticks by the top-right corner"
     assert [c["id"] for c in window["children"] if c["visible"]] == [IDCANCEL]
-    # Ticks hang from the top edge and rise from the bottom, one pixel of each outside the
-    # window; a 41-pixel ruler marks its sides every 5 pixels.
-    shot = wait_for_pixel(tmp_path / "screen.ppm", left + 150, top + 15, BACKGROUND)
-    for x, rows in {0: 9, 5: 2, 10: 4, 50: 7, 100: 9, 96: 0, 102: 0, 200: 9}.items():
-        column = [shot.pixel(left + x, top + y) for y in range(10)] + [shot.pixel(left + x, bottom - 1 - y) for y in range(10)]
-        assert column == ([TICK] * rows + [BACKGROUND] * (10 - rows)) * 2, f"column {x}; {shot}"
-    assert [shot.pixel(left + x, top + y) for x, y in ((1, 5), (2, 5), (3, 10), (4, 10))] == [TICK, BACKGROUND] * 2, shot
 
 
 def close_with_button(velmar):
@@ -39,8 +30,7 @@ MM = {"Einheit": ("REG_SZ", "MM")}
 
 @pytest.mark.parametrize("stored, end, reads", [
     ({}, Velmar.end, "96 Pixel"), (KEPT, Velmar.end, "1.0 Zoll"), (KEPT_MM, close_with_button, "21.2 mm"),
-    *[(dict(MM, Zoom=(kind, data)), Velmar.end, "25.4 mm") for kind, data in [
-        ("REG_BINARY", bytes(range(1, 17))), ("REG_DWORD", 0xFFFFFFF6), ("REG_DWORD", 0)]],
+    *[(dict(MM, Zoom=value), Velmar.end, "25.4 mm") for value in [("REG_BINARY", bytes(range(1, 17))), ("REG_DWORD", 0xFFFFFFF6)]],
     *[({name: ("REG_SZ", text)}, Velmar.end, "96 Pixel") for name, text in [
         ("Einheit", "mm"), ("Einheit", "CM"), ("MitTransparentSlider", "1 "), ("Einheit", "INCH" * 25000)]],
 ])

@@ -15,11 +15,11 @@ def show_picture(velmar, tmp_path) -> None:
     wait_for_pixel(tmp_path / "s.ppm", *at(30, 30), (0x33, 0x66, 0xCC))
 
 
-def copies(velmar, point: tuple, text: str) -> None:
-    # Ctrl+Shift+C with the mouse on `point` copies `text`.
+def copies(velmar, point: tuple, text: str, keys: str = "ctrl+shift+c") -> None:
+    # The keys (Ctrl+Shift+C: the measurement) with the mouse on `point` copy `text`.
     move_mouse(*point)
     velmar.pin_keyboard()
-    press_keys("ctrl+shift+c")
+    press_keys(keys)
     wait_for(lambda: velmar.ask("clipboard")["unicode"], lambda seen: seen == text, f"{text} copied at {point}")
 
 
@@ -28,7 +28,6 @@ def test_spans_measure_what_lies_under_the_mouse_and_stay_on(velmar, tmp_path):
     show_picture(velmar, tmp_path)
     velmar.place(100, 400, 489, 41)
     velmar.focus()
-    copies(velmar, at(60, 36), f"{at(60, 36)[0] - 100} px")  # spans off: the distance
     open_menu(velmar)
     press_keys("Up", "Return")  # "Kanten messen", the last item
     wait_for(lambda: velmar.saved_value("Kanten"), lambda value: value == ("REG_DWORD", 1), "spans on, stored")
@@ -41,8 +40,7 @@ def test_spans_measure_what_lies_under_the_mouse_and_stay_on(velmar, tmp_path):
     press_keys("z")  # the zero edge to the mouse's pixel: a turned ruler's top edge
     velmar.wait_for_rect([turned[0], at(60, 36)[1], turned[2], at(60, 36)[1] + 489], "the top edge on the mouse")
     velmar.place(100, 400, 489, 41)
-    copies(velmar, at(60, 36), "120 px")
-    press_keys("z")
+    press_keys("z")  # a wide ruler's left edge
     velmar.wait_for_rect([at(60, 36)[0], 400, at(60, 36)[0] + 489, 441], "the zero edge on the mouse")
     # Ctrl+wheel widens the tolerance by 4 a notch, stored at once; the spans stay on after a restart.
     xdotool("keydown", "ctrl")
@@ -55,6 +53,6 @@ def test_spans_measure_what_lies_under_the_mouse_and_stay_on(velmar, tmp_path):
     velmar.start()
     velmar.focus()
     copies(velmar, at(20, 20), "120 px")
-    press_keys("e")  # off again: the distance
+    press_keys("e")  # off again: Ctrl+Shift+C copies the distance
     copies(velmar, at(20, 20), f"{at(20, 20)[0] - velmar.window()['rect'][0]} px")
     assert velmar.saved_value("Kanten") == ("REG_DWORD", 0)

@@ -212,10 +212,10 @@ class Velmar:
     def wait_for_rect(self, expected, what: str) -> dict:
         return wait_for(self.window, lambda window: window["rect"] == list(expected), what)
 
-    def shows(self, path: Path, area, *texts: str, dpi: int = 96) -> dict:
-        # Waits until each text stands, in the ruler's font and in black, in area of the screen;
-        # returns where, by text.
-        rows = {text: self.ask("text", dpi, text)["rows"] for text in texts}
+    def shows(self, path: Path, area, *texts: str, dpi: int = 96, menu: bool = False) -> dict:
+        # Waits until each text stands, in the ruler's font (or the menus') and in black, in area
+        # of the screen; returns where, by text.
+        rows = {text: self.ask(*(("menutext",) if menu else ("text", dpi)), text)["rows"] for text in texts}
 
         def look():
             shot = Screenshot(path)

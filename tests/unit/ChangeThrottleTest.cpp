@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <tuple>
 #include <vector>
 
 #include "base/ChangeThrottle.h"
@@ -13,37 +14,27 @@ namespace {
 // tick) and says whether an announcement comes then. Announcements keep 250 ms apart, also
 // across the wrap of the 32-bit tick count after 49.7 days, and never go silent after it.
 TEST(ChangeThrottle, AnnouncesChangesAtLeast250MsApartAlsoAcrossTheWrapOfTheCount) {
-    struct Step {
-        std::uint32_t at;
-        const char* value;
-        bool announced;
+    // When, what value (none for a tick) and whether it is announced then.
+    using Step = std::tuple<std::uint32_t, const char*, bool>;
+    constexpr std::uint32_t kDay = 86'400'000, kLast = 0xFFFF'FFFF;
+    const std::vector<Step> cases[] = {
+        // A change at once, the next held back until 250 ms after it.
+        {{1000, "1", 1}, {1010, "1", 0}, {1100, "2", 0}, {1249, nullptr, 0}, {1250, nullptr, 1}, {1251, nullptr, 0}},
+        // The empty value it starts with is no change.
+        {{0, "", 0}, {5, nullptr, 0}, {6, "8", 1}},
+        // Back to the announced value before its turn.
+        {{1000, "1", 1}, {1100, "2", 0}, {1200, "1", 0}, {1400, nullptr, 0}},
+        // 272 ms across the wrap of the count, then 96 ms.
+        {{kLast - 0xFF, "1", 1}, {0x10, "2", 1}},
+        {{kLast - 0xF, "1", 1}, {0x50, "2", 0}, {0xE9, nullptr, 0}, {0xEA, nullptr, 1}},
+        // 49.7 days later the count is where it was.
+        {{1000, "1", 1}, {2000, nullptr, 0}, {30 * kDay, nullptr, 0}, {1100, "2", 1}},
     };
-    constexpr std::uint32_t kDay = 86'400'000, kWrap = 0xFFFF'FFFF;
-    const struct {
-        const char* what;
-        std::vector<Step> steps;
-    } cases[] = {
-        {"a change at once, the next held back until 250 ms after it",
-         {{1000, "1", true},
-          {1010, "1", false},
-          {1100, "2", false},
-          {1249, nullptr, false},
-          {1250, nullptr, true},
-          {1251, nullptr, false}}},
-        {"the empty value it starts with is no change", {{0, "", false}, {5, nullptr, false}, {6, "8", true}}},
-        {"back to the announced value before its turn",
-         {{1000, "1", true}, {1100, "2", false}, {1200, "1", false}, {1400, nullptr, false}}},
-        {"272 ms across the wrap of the count", {{kWrap - 0xFF, "1", true}, {0x10, "2", true}}},
-        {"96 ms across the wrap",
-         {{kWrap - 0xF, "1", true}, {0x50, "2", false}, {0xE9, nullptr, false}, {0xEA, nullptr, true}}},
-        {"49.7 days later the count is where it was",
-         {{1000, "1", true}, {2000, nullptr, false}, {30 * kDay, nullptr, false}, {1100, "2", true}}},
-    };
-    for (const auto& c : cases) {
+    for (const auto& steps : cases) {
         ChangeThrottle throttle;
-        for (const Step& s : c.steps)
-            EXPECT_EQ(s.value ? throttle.Update(s.value, s.at) : throttle.Tick(s.at), s.announced)
-                << c.what << ", at " << s.at;
+        for (const auto& [at, value, announced] : steps)
+            EXPECT_EQ(value ? throttle.Update(value, at) : throttle.Tick(at), announced)
+                << "case " << &steps - cases << " at " << at;
     }
 }
 

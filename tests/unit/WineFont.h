@@ -13,21 +13,16 @@ public:
     explicit WineFont(int dpi) : m_row(dpi >= 144 ? 2 : dpi >= 120 ? 1 : 0) {}
 
     int TextWidth(std::string_view text) const override {
-        constexpr std::string_view kChars = " #%(),-.0123456789:ABCDEFHIPSWZabcdefghijklmnopqrstuvwxyz";
-        constexpr std::string_view kWidths[] = {"37833333666666666637778768377B766666366226286666353668555",
-                                                "37C4434377777777773999A98A399D8887883873373B7888473779676",
-                                                "49E5545499999999994BBBCBAC5ABFA998995993383D999958597B778"};
-        constexpr int kTimes[] = {6, 7, 9};  // "×", two bytes in UTF-8
-        const auto width = [&](char c) {
+        // "×" is two bytes in UTF-8: the first carries its width, the second none.
+        constexpr std::string_view kChars = " #%(),-.0123456789:ABCDEFHIPSWZabcdefghijklmnopqrstuvwxyz\xC3\x97";
+        constexpr std::string_view kWidths[] = {"37833333666666666637778768377B76666636622628666635366855560",
+                                                "37C4434377777777773999A98A399D8887883873373B788847377967670",
+                                                "49E5545499999999994BBBCBAC5ABFA998995993383D999958597B77890"};
+        int total = 0;
+        for (const char c : text) {
             const std::size_t at = kChars.find(c);
             const char w = kWidths[m_row][at == std::string_view::npos ? kChars.find('W') : at];
-            return w <= '9' ? w - '0' : w - 'A' + 10;
-        };
-        int total = 0;
-        for (std::size_t i = 0; i < text.size(); ++i) {
-            const bool times = text.compare(i, 2, "\xC3\x97") == 0;
-            total += times ? kTimes[m_row] : width(text[i]);
-            i += times;
+            total += w <= '9' ? w - '0' : w - 'A' + 10;
         }
         return total;
     }

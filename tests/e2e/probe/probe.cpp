@@ -9,7 +9,6 @@
 //                                    resolution, one string of '#' (ink) and '.' per row
 //   velmar_probe menutext <text>     the text as menus draw it, in the same rows
 //   velmar_probe clipboard           the clipboard's Unicode and ANSI texts
-//   velmar_probe holdclipboard <ms>  keeps the clipboard open that long, as a busy program does
 //   velmar_probe place <title> <x> <y> <w> <h>    moves and sizes the unowned window
 //   velmar_probe close <title>       posts WM_CLOSE to it, as the taskbar's "Close window" does
 //   velmar_probe minimize <title>    minimizes it, as "Show the desktop" does
@@ -22,10 +21,6 @@
 //                                    of 150x20 at 20,150
 //   velmar_probe accvalue <title>    name and value of the unowned window's client area as
 //                                    assistive technology reads them (null when a call failed)
-//   velmar_probe winevents <title> <ms>   listens that long for the window's value changes
-//                                    (EVENT_OBJECT_VALUECHANGE of OBJID_CLIENT), out of context as
-//                                    assistive technology does: prints {"hooked": ...} at once
-//                                    and the events' times, in ms since then, at the end
 // Exit codes: 0 done, 1 bad arguments, 2 no such window. Device pixels throughout.
 #include <windows.h>
 #include <commctrl.h>
@@ -240,33 +235,6 @@ int PrintAccessibleValue(HWND hwnd) {
     return 0;
 }
 
-HWND g_watched = nullptr;
-DWORD g_start = 0;
-std::string g_events;
-
-void CALLBACK OnWinEvent(HWINEVENTHOOK, DWORD, HWND hwnd, LONG object, LONG, DWORD, DWORD) {
-    if (hwnd == g_watched && object == OBJID_CLIENT)
-        g_events += (g_events.empty() ? "" : ", ") + std::to_string(GetTickCount() - g_start);
-}
-
-int PrintWinEvents(HWND hwnd, int milliseconds) {
-    DWORD process = 0;
-    GetWindowThreadProcessId(g_watched = hwnd, &process);
-    HWINEVENTHOOK hook = SetWinEventHook(EVENT_OBJECT_VALUECHANGE, EVENT_OBJECT_VALUECHANGE, nullptr, OnWinEvent,
-                                         process, 0, WINEVENT_OUTOFCONTEXT);
-    g_start = GetTickCount();
-    std::printf("{\"hooked\": %s}\n", hook ? "true" : "false");
-    std::fflush(stdout);
-    // Out-of-context events come as messages to this thread.
-    for (DWORD elapsed = 0; elapsed < static_cast<DWORD>(milliseconds); elapsed = GetTickCount() - g_start) {
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, milliseconds - elapsed, QS_ALLINPUT);
-        for (MSG msg; PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE);) DispatchMessageW(&msg);
-    }
-    if (hook) UnhookWinEvent(hook);
-    std::printf("{\"events\": %s}\n", hook ? ("[" + g_events + "]").c_str() : "null");
-    return 0;
-}
-
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -281,8 +249,6 @@ int wmain(int argc, wchar_t** argv) {
                     ClipboardText<char>(CF_TEXT).c_str());
         return CloseClipboard(), 0;
     }
-    if (command == L"holdclipboard" && argc == 3 && OpenClipboard(nullptr))
-        return std::printf("{\"held\": true}\n"), std::fflush(stdout), Sleep(_wtoi(argv[2])), CloseClipboard(), 0;
     if (command == L"place" && argc == 7 && target)
         return SetWindowPos(target, nullptr, _wtoi(argv[3]), _wtoi(argv[4]), _wtoi(argv[5]), _wtoi(argv[6]),
                             SWP_NOZORDER | SWP_NOACTIVATE),
@@ -290,7 +256,6 @@ int wmain(int argc, wchar_t** argv) {
     if (command == L"close" && argc == 3 && target) return PostMessageW(target, WM_CLOSE, 0, 0), std::printf("{}\n"), 0;
     if (command == L"minimize" && argc == 3 && target) return ShowWindow(target, SW_MINIMIZE), std::printf("{}\n"), 0;
     if (command == L"accvalue" && argc == 3 && target) return PrintAccessibleValue(target);
-    if (command == L"winevents" && argc == 4 && target) return PrintWinEvents(target, _wtoi(argv[3]));
     if (command == L"colorwindow" && (argc == 7 || argc == 9)) return ShowColorWindow(argv + 2, argc - 2);
     if (command == L"picture" && argc == 4)
         return ShowWindowOf(PaintPicture, L"Picture", nullptr, _wtoi(argv[2]), _wtoi(argv[3]), 400, 200);

@@ -77,7 +77,7 @@ start() {
         for _ in $(seq 100); do [ -n "$(pid_of velmar_yardstick)" ] && return; sleep 0.1; done
         return
     fi
-    for _ in $(seq 200); do wine "$probe" window Velmar >/dev/null 2>&1 && break; sleep 0.1; done
+    for _ in $(seq 200); do wine "$probe" windows Velmar 2>/dev/null | grep -q '"rect"' && break; sleep 0.1; done
     [ "$2" = thin ] || wine "$probe" place Velmar 100 100 600 150 >/dev/null
 }
 stop() {

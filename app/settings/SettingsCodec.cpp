@@ -3,8 +3,8 @@
 
 #include <algorithm>
 #include <array>
-#include <cstring>
 #include <cstdint>
+#include <iterator>
 
 std::string DecodeSettingText(const StoredValue& value) {
     if (value.type != kRegSz) return {};
@@ -37,23 +37,38 @@ StoredValue EncodeSettingInt(std::int32_t number) {
 
 namespace {
 
-// The stored names of the units; the centimetre unit is kept as "MM".
-struct UnitName {
-    RulerUnit unit;
+// A value kept as one of a few names.
+template <class T>
+struct StoredName {
+    T value;
     std::string_view text;
 };
-constexpr UnitName kUnitNames[] = {
+
+// The stored names of the units; the centimetre unit is kept as "MM".
+constexpr StoredName<RulerUnit> kUnitNames[] = {
     {UnitPixel, "PIX"}, {UnitCentimetre, "MM"}, {UnitInch, "INCH"}, {UnitLogical, "DIP"}};
 
-struct FormatName {
-    ColorFormat format;
-    std::string_view text;
-};
-constexpr FormatName kFormatNames[] = {{ColorFormat::Hex, "HEX"},
-                                       {ColorFormat::HexBare, "HEXBARE"},
-                                       {ColorFormat::Rgb, "RGB"},
-                                       {ColorFormat::Hsl, "HSL"},
-                                       {ColorFormat::Decimal, "DEC"}};
+constexpr StoredName<ColorFormat> kFormatNames[] = {{ColorFormat::Hex, "HEX"},
+                                                    {ColorFormat::HexBare, "HEXBARE"},
+                                                    {ColorFormat::Rgb, "RGB"},
+                                                    {ColorFormat::Hsl, "HSL"},
+                                                    {ColorFormat::Decimal, "DEC"}};
+
+// The name of `value`; a value without one is kept as the first name.
+template <class T, std::size_t N>
+StoredValue EncodeName(const StoredName<T> (&names)[N], T value) {
+    const auto found =
+        std::find_if(std::begin(names), std::end(names), [&](const auto& n) { return n.value == value; });
+    return EncodeSettingText(found != std::end(names) ? found->text : names[0].text);
+}
+
+// The value a stored name stands for; any other value leaves `current` as it is.
+template <class T, std::size_t N>
+T DecodeName(const StoredName<T> (&names)[N], const StoredValue& stored, T current) {
+    const std::string text = DecodeSettingText(stored);
+    const auto found = std::find_if(std::begin(names), std::end(names), [&](const auto& n) { return n.text == text; });
+    return found != std::end(names) ? found->value : current;
+}
 
 // One setting: its value's name, how it is written and how a stored value is read. Anything
 // unknown keeps the default: a text compared exactly, a number outside the setting's range.
@@ -72,17 +87,8 @@ std::optional<std::int32_t> IntWithin(const StoredValue& value, std::int32_t low
 const Field kFields[] = {
     {"MitTransparentSlider", [](const RulerSettings& s) { return EncodeSettingText(s.alphaSliderShown ? "1" : "0"); },
      [](const StoredValue& v, RulerSettings& s) { s.alphaSliderShown = DecodeSettingText(v) == "1"; }},
-    {"Einheit",
-     [](const RulerSettings& s) {
-         auto name = std::find_if(std::begin(kUnitNames), std::end(kUnitNames),
-                                  [&](const UnitName& n) { return n.unit == s.unit; });
-         return EncodeSettingText(name != std::end(kUnitNames) ? name->text : kUnitNames[0].text);
-     },
-     [](const StoredValue& v, RulerSettings& s) {
-         for (const UnitName& name : kUnitNames) {
-             if (DecodeSettingText(v) == name.text) s.unit = name.unit;
-         }
-     }},
+    {"Einheit", [](const RulerSettings& s) { return EncodeName(kUnitNames, s.unit); },
+     [](const StoredValue& v, RulerSettings& s) { s.unit = DecodeName(kUnitNames, v, s.unit); }},
     // A zoom below 1 (0 is missing) would make the centimetre steps stand still or go backwards.
     {"Zoom", [](const RulerSettings& s) { return EncodeSettingInt(s.zoom); },
      [](const StoredValue& v, RulerSettings& s) { s.zoom = IntWithin(v, 1, INT32_MAX).value_or(s.zoom); }},
@@ -90,17 +96,8 @@ const Field kFields[] = {
      [](const StoredValue& v, RulerSettings& s) {
          s.magnifierFactor = IntWithin(v, kMinMagnifierFactor, kMaxMagnifierFactor).value_or(s.magnifierFactor);
      }},
-    {"Farbformat",
-     [](const RulerSettings& s) {
-         auto name = std::find_if(std::begin(kFormatNames), std::end(kFormatNames),
-                                  [&](const FormatName& n) { return n.format == s.colorFormat; });
-         return EncodeSettingText(name != std::end(kFormatNames) ? name->text : kFormatNames[0].text);
-     },
-     [](const StoredValue& v, RulerSettings& s) {
-         for (const FormatName& name : kFormatNames) {
-             if (DecodeSettingText(v) == name.text) s.colorFormat = name.format;
-         }
-     }},
+    {"Farbformat", [](const RulerSettings& s) { return EncodeName(kFormatNames, s.colorFormat); },
+     [](const StoredValue& v, RulerSettings& s) { s.colorFormat = DecodeName(kFormatNames, v, s.colorFormat); }},
     // 0 to 255 as stored; the ruler never goes below its most transparent, where it still shows.
     {"Transparenz", [](const RulerSettings& s) { return EncodeSettingInt(s.opacity); },
      [](const StoredValue& v, RulerSettings& s) {

@@ -37,7 +37,7 @@ CScreenWatch::Changes CScreenWatch::Tick(const Rect& window, bool colorShown) {
     if (const auto copied = m_magnifier.ColorAt(cursor)) {
         m_tracker.OnColor(*copied);  // the magnifier's copy holds the pixel: no screen read
     } else if (moved || colorShown || m_spans.IsOn()) {
-        m_tracker.OnColor(ColorUnderCursor());
+        m_tracker.OnColor(ColorUnderCursor(screen));
     }
     // What may have changed a span: the cursor, the picture around it or the pixel under it.
     const bool due = moved || changes.picture || m_tracker.LastColor() != before;
@@ -52,7 +52,7 @@ ReadoutSubject CScreenWatch::Subject(Point origin) const {
 Color CScreenWatch::ColorNow(const Rect& window) {
     if (m_magnifier.IsHeld()) return Subject({window.left, window.top}).color;
     Tick(window, false);
-    return ColorUnderCursor();
+    return ColorUnderCursor(CScreenDC());
 }
 
 void CScreenWatch::ToggleHold(const Rect& window) {
@@ -64,7 +64,7 @@ void CScreenWatch::ToggleHold(const Rect& window) {
     m_magnifier.Hold(Subject({window.left, window.top}));
 }
 
-Color CScreenWatch::ColorUnderCursor() const {
+Color CScreenWatch::ColorUnderCursor(const CDC& screen) const {
     const Point at = m_tracker.LastCursor();
-    return ::GetPixel(CScreenDC().GetSafeHdc(), at.x, at.y);
+    return ::GetPixel(screen.GetSafeHdc(), at.x, at.y);
 }

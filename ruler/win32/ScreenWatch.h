@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "base/Monitors.h"
+#include "platform/gdi/DC.h"
 #include "ruler/layout/PaneLayout.h"
 #include "ruler/settings/RulerSettings.h"
 #include "ruler/magnifier/MagnifierGeometry.h"
@@ -53,7 +54,8 @@ private:
     // The picture around the cursor, or around the held one, worked out once for each tick:
     // what the tick copies is what the paint shows.
     void PlacePicture();
-    Color ColorUnderCursor() const;
+    // The pixel under the cursor, read from `screen`.
+    Color ColorUnderCursor(const CDC& screen) const;
 
     CursorTracker m_tracker;  // the last cursor position and colour seen
     CMagnifier m_magnifier;   // its copy of the screen, and what Space holds
